@@ -1,0 +1,43 @@
+# Helpers shared by the project's CMake files.
+
+# Our own code builds without a warning.
+function(vlrna_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+endfunction()
+
+if(VLRNA_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer
+                      -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# Collects the .cc files of the given folders, leaving out tests and fuzzers.
+function(vlrna_glob_sources out)
+  set(result)
+  foreach(dir ${ARGN})
+    file(GLOB found CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cc)
+    list(APPEND result ${found})
+  endforeach()
+  list(FILTER result EXCLUDE REGEX "_(test|fuzz)\\.cc$")
+  set(${out} ${result} PARENT_SCOPE)
+endfunction()
+
+# Collects the _test.cc files of the given folders.
+function(vlrna_glob_tests out)
+  set(result)
+  foreach(dir ${ARGN})
+    file(GLOB found CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*_test.cc)
+    list(APPEND result ${found})
+  endforeach()
+  set(${out} ${result} PARENT_SCOPE)
+endfunction()
+
+# Adds every sub-folder of the current folder that has a CMakeLists.txt.
+function(vlrna_add_child_folders)
+  file(GLOB children LIST_DIRECTORIES true ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  foreach(child ${children})
+    if(IS_DIRECTORY ${child} AND EXISTS ${child}/CMakeLists.txt)
+      add_subdirectory(${child})
+    endif()
+  endforeach()
+endfunction()

@@ -1,0 +1,76 @@
+#ifndef VLRNA_PLATFORM_HEADLESS_HEADLESS_WINDOW_H_
+#define VLRNA_PLATFORM_HEADLESS_HEADLESS_WINDOW_H_
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/window.h"
+
+namespace vlrna {
+
+// A window layer without a screen. Tests and unattended runs act as the user:
+// they click controls of the visible page by name, choose options and list
+// items, and answer message boxes by id. Everything shown is recorded.
+//
+// Acting on a control that the user could not reach (no page visible, the
+// control hidden or disabled) raises std::logic_error, and so does a message
+// box nobody answered: a test must not pass by doing what a user cannot.
+class HeadlessWindow : public WindowLayer {
+ public:
+  explicit HeadlessWindow(ScreenInfo screen = {}) : screen_(screen) {}
+
+  // --- What the user does.
+  void Click(std::string_view control);
+  void ChooseOption(std::string_view control);
+  void ChooseListItem(std::string_view control, std::string_view item);
+  void EditText(std::string_view control, std::string text);
+
+  // Queues the answer for the next box with this id.
+  void Answer(const std::string& id, MessageAnswer answer);
+  // The answer for boxes of this id that have no queued answer.
+  void AnswerAlways(const std::string& id, MessageAnswer answer);
+  // Boxes with only an OK button are confirmed without an answer queued.
+  void set_confirm_ok_boxes(bool confirm) { confirm_ok_boxes_ = confirm; }
+
+  // --- What was shown.
+  Page* visible_page() const { return visible_; }
+  Page* main_window() const { return main_; }
+  const std::vector<MessageRequest>& messages() const { return messages_; }
+  // "show Setup at 6885,4635", "hide Setup", "main window", "close all".
+  const std::vector<std::string>& events() const { return events_; }
+  int yields() const { return yields_; }
+  int refreshes() const { return refreshes_; }
+  bool closed() const { return closed_; }
+
+  ScreenInfo Screen() override { return screen_; }
+  void ShowMainWindow(Page& main) override;
+  void ShowPage(Page& page) override;
+  void HidePage(Page& page) override;
+  void Refresh(Page& page) override;
+  MessageAnswer ShowMessage(const MessageRequest& request) override;
+  void Yield() override { ++yields_; }
+  void CloseAll() override;
+
+ private:
+  Control& Reachable(std::string_view control);
+
+  ScreenInfo screen_;
+  Page* main_ = nullptr;
+  Page* visible_ = nullptr;
+  std::map<std::string, std::deque<MessageAnswer>> queued_;
+  std::map<std::string, MessageAnswer> always_;
+  bool confirm_ok_boxes_ = true;
+  std::vector<MessageRequest> messages_;
+  std::vector<std::string> events_;
+  int yields_ = 0;
+  int refreshes_ = 0;
+  bool closed_ = false;
+};
+
+}  // namespace vlrna
+
+#endif  // VLRNA_PLATFORM_HEADLESS_HEADLESS_WINDOW_H_

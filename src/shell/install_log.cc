@@ -1,0 +1,36 @@
+#include "shell/install_log.h"
+
+#include <cstdio>
+
+#include "platform/runtime_error.h"
+
+namespace vlrna {
+
+void MakeLogFileName(Context& ctx) {
+  LocalTime t = ctx.platform.system.Now();
+  char name[32];
+  std::snprintf(name, sizeof name, "VLRNA_%02d%02d%02d%02d%02d.LOG", t.year % 100, t.month, t.day,
+                t.hour, t.minute);
+  ctx.state.gsLogFile = name;
+}
+
+std::string LogTimeStamp(const LocalTime& t) {
+  char stamp[40];
+  std::snprintf(stamp, sizeof stamp, "%04d.%02d.%02d  %02d:%02d:%02d | ", t.year, t.month, t.day,
+                t.hour, t.minute, t.second);
+  return stamp;
+}
+
+void WriteLog(Context& ctx, std::string_view text) {
+  if (ctx.state.gsUserDir.empty()) return;
+  std::string line = LogTimeStamp(ctx.platform.system.Now());
+  line.append(text);
+  line.append("\r\n");
+  try {
+    ctx.platform.files.AppendToFile(ctx.state.gsUserDir + "\\" + ctx.state.gsLogFile, line);
+  } catch (const RuntimeError&) {
+    // A log that cannot be written must not stop the installation.
+  }
+}
+
+}  // namespace vlrna
