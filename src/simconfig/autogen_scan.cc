@@ -93,7 +93,7 @@ bool ScanItem(int32_t tag, SpbCursor& c, AutogenScan& scan) {
 }  // namespace
 
 bool SpbCursor::ReadLong(int32_t* value) {
-  if (data.size() - pos < 4) return false;
+  if (pos > data.size() || data.size() - pos < 4) return false;
   uint32_t u = 0;
   for (int i = 3; i >= 0; --i) u = (u << 8) | static_cast<uint8_t>(data[pos + i]);
   *value = static_cast<int32_t>(u);
@@ -102,7 +102,7 @@ bool SpbCursor::ReadLong(int32_t* value) {
 }
 
 bool SpbCursor::Skip(uint64_t count) {
-  if (count > data.size() - pos) return false;
+  if (pos > data.size() || count > data.size() - pos) return false;
   pos += static_cast<size_t>(count);
   return true;
 }
@@ -129,7 +129,7 @@ AutogenScan ScanAutogenDescriptions(std::string_view file) {
   }
   SpbCursor c{file, 20};
   int32_t records = 0;
-  if (!c.ReadLong(&records)) {
+  if (file.size() < kHeaderSize || !c.ReadLong(&records)) {
     scan.problem = "the header is cut short";
     return scan;
   }
