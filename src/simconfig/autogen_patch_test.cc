@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "platform/fake/fake_platform.h"
 #include "platform/fake/fault_injecting_files.h"
 #include "platform/runtime_error.h"
@@ -248,6 +251,20 @@ TEST_F(AutogenPatchTest, FailuresNeverLeaveAHalfPatchedFile) {
   EXPECT_THROW(PatchAutogenDescriptions(ctx, kSpb), RuntimeError);
   EXPECT_EQ(fake.files.Content(kSpb), original);
 }
+
+#ifdef VLRNA_SPB_DEF_BIN
+TEST_F(AutogenPatchTest, ThePackagesOwnBlockKeepsTheFileWellFormed) {
+  std::ifstream in(VLRNA_SPB_DEF_BIN, std::ios::binary);
+  state.gSpbDefinition.assign(std::istreambuf_iterator<char>(in), {});
+  ASSERT_EQ(state.gSpbDefinition.size(), 566u);
+  fake.files.AddFile(kSpb, AutogenFile({"{other}"}));
+  EXPECT_EQ(PatchAutogenDescriptions(ctx, kSpb), kAutogenPatched);
+  AutogenScan after = ScanAutogenDescriptions(fake.files.Content(kSpb));
+  EXPECT_EQ(after.markers, 3);
+  EXPECT_EQ(PatchLayoutProblem(after, fake.files.Content(kSpb).size()), "");
+  EXPECT_EQ(PatchAutogenDescriptions(ctx, kSpb), kAutogenAlreadyPatched);
+}
+#endif
 
 TEST(ReadSpbStringTest, DropsZeroBytesAndStopsAtTheEnd) {
   std::string bytes("\x05\0\0\0a\0b\0c\xFF\xFF\xFF\xFF", 13);
