@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/fake/fake_machine.h"
+#include "platform/headless/unattended_walk.h"
 
 namespace vlrna {
 namespace {
@@ -56,6 +57,25 @@ TEST(WizardWalkTest, StartUpLanguagePageWelcomePageAndCancel) {
   EXPECT_TRUE(fake.window.closed());
   EXPECT_EQ(fake.system.end_calls, std::vector<int>{1});
   EXPECT_EQ(state.gsLanguage, "D");
+}
+
+}  // namespace
+}  // namespace vlrna
+
+namespace vlrna {
+namespace {
+
+TEST(WizardWalkTest, AnUnattendedWalkGoesAsFarAsThisBuildsPagesGo) {
+  FakePlatform fake;
+  DescribeTypicalMachine(fake);
+  ProgramState state;
+  Context ctx{state, fake.platform};
+  Wizard wizard(ctx);
+  wizard.Start();
+  WalkReport report = WalkForward(fake.window);
+  EXPECT_EQ(report.pages, (std::vector<std::string>{"Setup", "Welcome"}));
+  EXPECT_EQ(report.stopped_at, "Welcome");
+  EXPECT_EQ(fake.window.messages().back().id, kPageNotBuiltBox);
 }
 
 }  // namespace
