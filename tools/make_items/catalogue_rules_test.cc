@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
 #include "make_items/message_source.h"
+#include "shell/message_catalogue.h"
 
 namespace vlrna {
 namespace {
@@ -36,6 +38,21 @@ TEST(CatalogueRulesTest, EveryLanguageOfThePackageFitsTheWizard) {
             "< &Zur\xFC"
             "ck");
   EXPECT_EQ(LoadPackageTexts("items_fra.txt")[8], "Dossier de destination\xA0:");
+}
+
+TEST(CatalogueRulesTest, EveryLanguageReadsBackThroughTheWizardsLoader) {
+  for (const char* name : {"items_eng.txt", "items_ger.txt", "items_ita.txt", "items_fra.txt"}) {
+    SCOPED_TRACE(name);
+    const std::vector<std::string> texts = LoadPackageTexts(name);
+    std::array<std::string, 101> catalogue;
+    ParseMessageFile(RenderMessageFile(texts), catalogue);
+    EXPECT_EQ(catalogue[0], "57");
+    for (std::size_t number = 1; number <= texts.size(); ++number) {
+      std::string expected = texts[number - 1];
+      ReplaceAll(expected, "%APPTITLE%", "Veltrona Zozo");
+      EXPECT_EQ(catalogue[number], expected) << "text " << number;
+    }
+  }
 }
 
 class CatalogueRulesChangeTest : public ::testing::Test {
