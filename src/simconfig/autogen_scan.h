@@ -6,11 +6,12 @@
 #include <string>
 #include <string_view>
 
+#include "shell/message_catalogue.h"
+
 namespace vlrna {
 
-// The size of the package's autogen definition block, and how much a patch
-// adds to the file: the block replaces the last four bytes of the list.
-inline constexpr size_t kSpbDefinitionSize = 566;
+// How much a patch adds to the file: the definition block (kSpbDefinitionSize
+// bytes) replaces the last four bytes of the description list.
 inline constexpr int32_t kSpbGrowth = static_cast<int32_t>(kSpbDefinitionSize) - 4;
 
 // A read position in the bytes of an autogen description file. Every read
