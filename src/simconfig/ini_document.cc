@@ -176,6 +176,11 @@ void IniDocument::AddSection(Section section) {
 std::string IniDocument::Bytes() const {
   static constexpr std::string_view kEnds[] = {"", "\n", "\r\n", "\r"};
   DecodedText decoded{encoding_, "", tail_};
+  size_t size = 0;
+  for (const Section& section : sections_) {
+    for (const Line& line : section) size += line.text.size() + 2;
+  }
+  decoded.text.reserve(size);
   for (const Section& section : sections_) {
     for (const Line& line : section) {
       decoded.text.append(line.text);
