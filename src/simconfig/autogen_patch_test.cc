@@ -65,14 +65,15 @@ const std::string kEndBytes("\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0A\x0B\x0C", 
 
 // A description file laid out as the simulator writes it, with an earlier
 // outer block and list before the last ones and other items between.
-std::string AutogenFile(const std::vector<std::string>& ids) {
+std::string AutogenFile(const std::vector<std::string>& ids,
+                        const std::string& list_end = kListEnd) {
   SpbWriter w;
   w.Raw("\xAC\xEB").Raw(std::string(18, 'h')).Long(2).Raw(std::string(72, 'r'));
   w.Open(1).String("old block").Open(16).Description(17, "{old}").Raw(kListEnd).Close().Close();
   w.Open(1).String("Autogen").Long(3).Raw("12345678").Long(99).Open(7).Raw("skip me").Close();
   w.Long(5).String("unused").Open(16).Description(17, "{aaaaaaaa-0000}").Long(1234);
   for (const std::string& id : ids) w.Description(21, id);
-  w.Raw(kListEnd).Close().Close();
+  w.Raw(list_end).Close().Close();
   w.Long(24).Raw(kEndBytes);
   return w.bytes();
 }
@@ -214,6 +215,8 @@ TEST_F(AutogenPatchTest, LengthsOutsideTheFileAndOtherLayoutsAreRefused) {
                                                     std::to_string(scan.outer_body - 8) +
                                                     " runs past the end of the file"},
       {good + "more", "bytes follow the end tag"},
+      {AutogenFile({"{x}"}, std::string("\x03\0\0\0", 4) + "8 bytes!"),
+       "the description list does not end with its end marker"},
       {with_long(scan.outer_body - 4, scan.outer_length - 30),
        "the description list does not lie inside the outer block"},
   };

@@ -137,7 +137,7 @@ AutogenScan ScanAutogenDescriptions(std::string_view file) {
     scan.problem = "the record count " + std::to_string(records) + " does not fit in the file";
     return scan;
   }
-  for (;;) {
+  for (size_t previous = 0;;) {
     int32_t tag = 0;
     size_t item = c.pos;
     if (!c.ReadLong(&tag)) {
@@ -149,12 +149,14 @@ AutogenScan ScanAutogenDescriptions(std::string_view file) {
         scan.problem = "the end tag" + At(item) + " is cut short";
         return scan;
       }
+      scan.last_item = previous;
       scan.end_tag = item;
       scan.end_bytes.assign(file.substr(c.pos, kEndBytes));
       scan.result = AutogenScan::Result::kScanned;
       return scan;
     }
     if (!ScanItem(tag, c, scan)) return scan;
+    previous = item;
   }
 }
 
@@ -168,6 +170,9 @@ std::string PatchLayoutProblem(const AutogenScan& scan, size_t file_size) {
     return "the description list does not lie inside the outer block";
   }
   if (scan.end_tag != list_end) return "the end tag does not follow the description list";
+  if (scan.last_item + 4 != scan.end_tag) {
+    return "the description list does not end with its end marker";
+  }
   if (scan.end_tag + 4 + kEndBytes != file_size) return "bytes follow the end tag";
   return "";
 }

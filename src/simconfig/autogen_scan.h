@@ -42,6 +42,7 @@ struct AutogenScan {
   size_t outer_body = 0;
   int32_t list_length = 0;
   size_t list_body = 0;
+  size_t last_item = 0;   // offset of the item read just before the end tag
   size_t end_tag = 0;     // offset of the end tag (24)
   std::string end_bytes;  // the 12 bytes after it
 };
@@ -53,7 +54,8 @@ struct AutogenScan {
 AutogenScan ScanAutogenDescriptions(std::string_view file);
 
 // Empty when the scanned file has the layout a patch relies on: a description
-// list of at least four bytes inside an outer block, the end tag directly
+// list of at least four bytes inside an outer block, whose last four bytes are
+// an item of their own (its end marker, no handled tag), the end tag directly
 // after the list, and the end tag's 12 bytes as the last bytes of the file;
 // otherwise why not, for the log.
 std::string PatchLayoutProblem(const AutogenScan& scan, size_t file_size);
