@@ -225,6 +225,7 @@ void RegHive::ParseLine(std::string_view line, int number, RegKeyData*& key) {
 
 RegHive RegHive::Parse(std::string_view text) {
   RegHive hive;
+  hive.keys_.try_emplace("");  // the root itself
   RegKeyData* key = nullptr;
   int number = 0;
   size_t pos = 0;
