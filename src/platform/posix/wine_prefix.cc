@@ -273,32 +273,40 @@ std::string WinePrefix::ToUnixPath(std::string_view windows_path) const {
   return MapComponents(base, parts);
 }
 
+std::vector<WinePrefix::DriveRoot> WinePrefix::DriveRoots() const {
+  std::vector<DriveRoot> roots;
+  for (char letter = 'a'; letter <= 'z'; ++letter) {
+    std::string folder = RealPath(DriveLink(letter));
+    if (!folder.empty()) roots.push_back({letter, folder});
+  }
+  return roots;
+}
+
 std::string WinePrefix::ToWindowsPath(std::string_view unix_path) const {
+  return ToWindowsPath(unix_path, DriveRoots());
+}
+
+std::string WinePrefix::ToWindowsPath(std::string_view unix_path,
+                                      const std::vector<DriveRoot>& roots) const {
   std::string absolute(unix_path);
   if (absolute.empty() || absolute[0] != '/') {
     char cwd[PATH_MAX];
     absolute = std::string(getcwd(cwd, sizeof cwd) ? cwd : "") + "/" + absolute;
   }
   std::string real = RealPathOfPossiblyMissing(Components(absolute, "/"));
-  std::string best_root;
-  char best_letter = 0;
-  for (char letter = 'a'; letter <= 'z'; ++letter) {
-    std::string root = RealPath(DriveLink(letter));
-    if (root.empty()) continue;
-    bool holds = root == "/" || real == root || real.starts_with(root + "/");
-    if (holds && (best_letter == 0 || root.size() > best_root.size())) {
-      best_root = root;
-      best_letter = letter;
-    }
+  const DriveRoot* best = nullptr;
+  for (const DriveRoot& root : roots) {
+    bool holds = root.folder == "/" || real == root.folder || real.starts_with(root.folder + "/");
+    if (holds && (best == nullptr || root.folder.size() > best->folder.size())) best = &root;
   }
   std::vector<std::string> rest;
   std::string prefix;
-  if (best_letter == 0) {
+  if (best == nullptr) {
     prefix = "\\\\?\\unix\\";
     rest = Components(real, "/");
   } else {
-    prefix = std::string(1, static_cast<char>(best_letter - 32)) + ":\\";
-    rest = Components(real.substr(best_root == "/" ? 0 : best_root.size()), "/");
+    prefix = std::string(1, static_cast<char>(best->letter - 32)) + ":\\";
+    rest = Components(real.substr(best->folder == "/" ? 0 : best->folder.size()), "/");
   }
   return prefix + code_page_.Utf8ToAnsi(Join(rest, 0, rest.size(), '\\'));
 }

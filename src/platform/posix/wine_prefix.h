@@ -48,6 +48,15 @@ class WinePrefix {
   // becomes "\\?\unix\...", as Wine writes it.
   std::string ToWindowsPath(std::string_view unix_path) const;
 
+  // The real folder of each drive whose link resolves, in letter order: a
+  // snapshot for mapping many paths at once.
+  struct DriveRoot {
+    char letter;  // 'a' to 'z'
+    std::string folder;
+  };
+  std::vector<DriveRoot> DriveRoots() const;
+  std::string ToWindowsPath(std::string_view unix_path, const std::vector<DriveRoot>& roots) const;
+
   // The link of a drive letter: <root>/dosdevices/x: (whether it exists or
   // not).
   std::string DriveLink(char letter) const;
