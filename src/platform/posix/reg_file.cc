@@ -7,6 +7,8 @@
 namespace vlrna {
 namespace {
 
+const uint32_t kRegBinaryType = 3;
+
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -115,6 +117,33 @@ std::optional<std::string> ParseHex(std::string_view s) {
   }
 }
 
+// A number of one to eight hex digits.
+std::optional<uint32_t> ParseHexNumber(std::string_view digits) {
+  if (digits.empty() || digits.size() > 8) return std::nullopt;
+  uint32_t value = 0;
+  for (char c : digits) {
+    if (HexDigit(c) < 0) return std::nullopt;
+    value = value * 16 + static_cast<uint32_t>(HexDigit(c));
+  }
+  return value;
+}
+
+// "hex:" (binary) or "hex(N):" (type N) data.
+std::optional<RegValue> ParseHexValue(std::string_view s) {
+  size_t colon = s.find(':');
+  if (colon == std::string_view::npos) return std::nullopt;
+  std::string_view head = s.substr(0, colon);
+  std::optional<uint32_t> type = kRegBinaryType;
+  if (head.starts_with("hex(") && head.ends_with(")")) {
+    type = ParseHexNumber(head.substr(4, head.size() - 5));
+  } else if (head != "hex") {
+    return std::nullopt;
+  }
+  std::optional<std::string> bytes = ParseHex(s.substr(colon + 1));
+  if (!type || !bytes) return std::nullopt;
+  return RegValue{*type, *bytes};
+}
+
 // The data after "name=": its type and bytes, or nullopt when malformed.
 std::optional<RegValue> ParseData(std::string_view s) {
   static const struct {
@@ -130,33 +159,13 @@ std::optional<RegValue> ParseData(std::string_view s) {
     return RegValue{t.type, Utf16FromUtf32(*text)};
   }
   if (s.starts_with("dword:")) {
-    std::string_view digits = s.substr(6);
-    if (digits.empty() || digits.size() > 8) return std::nullopt;
-    uint32_t value = 0;
-    for (char c : digits) {
-      if (HexDigit(c) < 0) return std::nullopt;
-      value = value * 16 + HexDigit(c);
-    }
+    std::optional<uint32_t> value = ParseHexNumber(s.substr(6));
+    if (!value) return std::nullopt;
     std::string data(4, '\0');
-    for (int k = 0; k < 4; ++k) data[k] = static_cast<char>((value >> (8 * k)) & 0xFF);
+    for (int k = 0; k < 4; ++k) data[k] = static_cast<char>((*value >> (8 * k)) & 0xFF);
     return RegValue{4, data};
   }
-  uint32_t type = 3;
-  size_t colon = s.find(':');
-  if (colon == std::string_view::npos) return std::nullopt;
-  std::string_view head = s.substr(0, colon);
-  if (head.starts_with("hex(") && head.ends_with(")") && head.size() > 5) {
-    type = 0;
-    for (char c : head.substr(4, head.size() - 5)) {
-      if (HexDigit(c) < 0) return std::nullopt;
-      type = type * 16 + HexDigit(c);
-    }
-  } else if (head != "hex") {
-    return std::nullopt;
-  }
-  std::optional<std::string> bytes = ParseHex(s.substr(colon + 1));
-  if (!bytes) return std::nullopt;
-  return RegValue{type, *bytes};
+  return ParseHexValue(s);
 }
 
 std::string KeyOf(std::string_view path) {
