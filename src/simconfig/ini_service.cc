@@ -34,19 +34,28 @@ const IniDocument* IniService::Load(const std::string& path) {
   return &parsed_.insert_or_assign(path, Parsed{stamp, std::move(document)}).first->second.document;
 }
 
+const IniDocument* IniService::View(const std::string& path) {
+  try {
+    return Load(path);
+  } catch (const RuntimeError&) {
+    return nullptr;  // an unreadable file reads like a missing one
+  }
+}
+
+std::string IniService::ValueIn(const IniDocument* view, const std::string& section,
+                                const std::string& key, const std::string& default_value,
+                                size_t max_chars) {
+  std::optional<std::string> found;
+  if (view != nullptr) found = view->Find(section, key);
+  std::string value = found ? std::move(*found) : default_value;
+  if (value.size() > max_chars) value.resize(max_chars);
+  return value;
+}
+
 std::string IniService::Read(const std::string& path, const std::string& section,
                              const std::string& key, const std::string& default_value,
                              size_t max_chars) {
-  std::string value = default_value;
-  try {
-    if (const IniDocument* document = Load(path)) {
-      if (std::optional<std::string> found = document->Find(section, key)) value = *found;
-    }
-  } catch (const RuntimeError&) {
-    // An unreadable file reads like a missing one.
-  }
-  if (value.size() > max_chars) value.resize(max_chars);
-  return value;
+  return ValueIn(View(path), section, key, default_value, max_chars);
 }
 
 void IniService::Write(const std::string& path, const std::string& section, const std::string& key,

@@ -17,15 +17,17 @@ inline constexpr size_t kIniValueMax = 254;
 // The profile-file service: reads and writes single values of INI-style files
 // (see IniDocument for the file semantics), on any Files backend.
 //
-// Every read sees the file as it is on disk at that moment, and every write
-// is a complete read-modify-replace of the file. To make thousands of reads of
-// one file cheap, the service keeps each file it parsed together with the
-// file's stamp (identity, size, modification time) and parses again only when
-// the stamp differs. The wizard owns one service and passes it to the
-// routines that edit simulator files.
+// Every Read sees the file as it is on disk at that moment, and every Write
+// is a complete read-modify-replace of the file. A scan that reads many
+// values of one file takes one View and reads them all from the file as it
+// was when the scan began. To make this cheap, the service keeps each file it
+// parsed together with the file's stamp (identity, size, modification time)
+// and parses again only when the stamp differs. The wizard owns one service
+// and passes it to the routines that edit simulator files.
 class IniService {
  public:
-  // `reuse_parsed` false parses the file for every call (for comparison runs).
+  // `reuse_parsed` false parses the file for every Read and View (for
+  // comparison runs).
   explicit IniService(Files& files, bool reuse_parsed = true);
 
   // The value of `key` in `section` of `path`, cut to `max_chars` bytes, or
@@ -34,6 +36,17 @@ class IniService {
   // Never raises.
   std::string Read(const std::string& path, const std::string& section, const std::string& key,
                    const std::string& default_value, size_t max_chars = kIniValueMax);
+
+  // The file at `path` as it is now, for reading many values at one moment;
+  // nullptr when it is missing or cannot be read. Never raises. The view
+  // stays valid until the next call on the service.
+  const IniDocument* View(const std::string& path);
+
+  // A value of a view with the rules of Read: `default_value` when the view
+  // is nullptr or lacks the section or key, cut to `max_chars` bytes.
+  static std::string ValueIn(const IniDocument* view, const std::string& section,
+                             const std::string& key, const std::string& default_value,
+                             size_t max_chars = kIniValueMax);
 
   // Sets `key` in `section` of `path` to `value` and replaces the file
   // atomically (Files::ReplaceFileAtomically): the file on disk is always

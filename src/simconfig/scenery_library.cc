@@ -40,8 +40,9 @@ std::string LowerAscii(std::string s) {
 // would need four digits, the lowest number that holds no area.
 int16_t NextAreaNumber(IniService& ini, const std::string& cfg, int16_t highest) {
   if (highest < kHighestArea) return static_cast<int16_t>(highest + 1);
+  const IniDocument* view = ini.View(cfg);
   for (int n = 0; n <= kHighestArea; ++n) {
-    if (ReadIniValue(ini, cfg, AreaSection(n), "layer", "").empty()) {
+    if (IniService::ValueIn(view, AreaSection(n), "layer", "").empty()) {
       return static_cast<int16_t>(n);
     }
   }
@@ -54,15 +55,16 @@ int16_t NextAreaNumber(IniService& ini, const std::string& cfg, int16_t highest)
 
 bool FindSceneryArea(IniService& ini, const std::string& file, const std::string& marker,
                      int16_t& area, int16_t& layer) {
+  const IniDocument* view = ini.View(file);
   for (int n = 0; n <= kHighestArea; ++n) {
     std::string section = AreaSection(n);
-    std::string value = ReadIniValue(ini, file, section, "layer", "");
+    std::string value = IniService::ValueIn(view, section, "layer", "");
     if (value.empty()) continue;
     if (n > area) area = static_cast<int16_t>(n);
     double number = NumericValue(value);
     if (number > layer) layer = ToInteger16(number, "layer of " + section);
     if (marker.empty()) continue;
-    std::string local = LowerAscii(ReadIniValue(ini, file, section, "local", ""));
+    std::string local = LowerAscii(IniService::ValueIn(view, section, "local", ""));
     if (local.find(marker) != std::string::npos) {
       area = static_cast<int16_t>(n);
       layer = ToInteger16(number, "layer of " + section);

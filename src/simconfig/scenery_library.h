@@ -26,7 +26,9 @@ extern const std::array<SceneryEntry, 6> kSceneryEntries;
 // value found (rounded, halves to even), but never lowers them. When `marker`
 // is not empty and an area's lower-cased "local" value contains it, sets
 // `area` and `layer` to that area's number and layer and returns true at
-// once; otherwise returns false. Every read sees the file as it is on disk.
+// once; otherwise returns false. The scan reads the file as it is on disk
+// when the scan begins (one IniService::View), so its reads agree with each
+// other.
 // Raises RuntimeError 6 (Overflow) for a layer value outside 16 bits that
 // would be taken.
 bool FindSceneryArea(IniService& ini, const std::string& file, const std::string& marker,
