@@ -73,7 +73,8 @@ TEST(IniDocumentTest, UntouchedFilesComeBackByteForByte) {
     std::string_view view(bytes, std::string_view(bytes).size());
     EXPECT_EQ(IniDocument::Parse(view).Bytes(), view);
   }
-  std::string utf16("\xFF\xFE[\0A\0]\0\r\0\n\0x\0=\0\x3D\xD8\x00\xDE\x00\xDC!", 26);
+  const char kUtf16[] = "\xFF\xFE[\0A\0]\0\r\0\n\0x\0=\0\x3D\xD8\x00\xDE\x00\xDC!";
+  std::string utf16(kUtf16, sizeof kUtf16 - 1);
   EXPECT_EQ(IniDocument::Parse(utf16).Bytes(), utf16);  // pair, lone low surrogate, odd tail
 }
 
