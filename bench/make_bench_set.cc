@@ -52,8 +52,8 @@ void WriteText(const fs::path& path, uint64_t lines, Random& random) {
   fs::create_directories(path.parent_path());
   std::ofstream out(path, std::ios::binary);
   for (uint64_t i = 0; i < lines; ++i) {
-    out << "Texture." << i << "=tile_" << random.Next() % 100000 << ".dds,"
-        << random.Next() % 1000 << "," << random.Next() % 1000 << "\r\n";
+    out << "Texture." << i << "=tile_" << random.Next() % 100000 << ".dds," << random.Next() % 1000
+        << "," << random.Next() % 1000 << "\r\n";
   }
 }
 
@@ -77,10 +77,10 @@ int main(int argc, char** argv) {
     WriteTile(path, static_cast<uint64_t>(mib * 1048576), random);
   }
   for (int i = 0; i < texts; ++i) {
-    fs::path path = i % 50 == 0 ? root / "setup.105" / "Effects" / ("fx_" + std::to_string(i) + ".fx")
-                                : root / kParts[i % 8] / "vlrna" / kFolders[i % 6] / "texture" /
-                                      ("t" + std::to_string(i / 48)) /
-                                      ("info_" + std::to_string(i) + ".txt");
+    fs::path path =
+        i % 50 == 0 ? root / "setup.105" / "Effects" / ("fx_" + std::to_string(i) + ".fx")
+                    : root / kParts[i % 8] / "vlrna" / kFolders[i % 6] / "texture" /
+                          ("t" + std::to_string(i / 48)) / ("info_" + std::to_string(i) + ".txt");
     WriteText(path, 20 + random.Next() % 400, random);
   }
   return 0;

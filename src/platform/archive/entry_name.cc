@@ -81,21 +81,24 @@ EntryNameCheck CheckEntryName(std::string_view name) {
 }
 
 std::string ResolveWindowsFolder(std::string_view path) {
-  // The root: "D:", "\\server\share" or nothing for a relative path.
+  // The root that ".." cannot climb above: "D:", \\server\share, or nothing for a
+  // path from the current drive's root or a relative one.
   std::string root;
-  std::string_view rest = path;
+  std::vector<std::string_view> parts;
   if (path.size() >= 2 && path[1] == ':') {
     root = std::string(path.substr(0, 2));
-    rest = path.substr(2);
-  } else if (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1])) {
-    std::vector<std::string_view> unc = SplitParts(path);
-    size_t keep = std::min<size_t>(unc.size(), 2);
-    root = "\\";
-    for (size_t i = 0; i < keep; ++i) root += "\\" + std::string(unc[i]);
-    rest = path.substr(std::min(path.size(), root.size()));
+    parts = SplitParts(path.substr(2));
+  } else {
+    parts = SplitParts(path);
+    bool unc = path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1]);
+    if (unc && parts.size() >= 2 && parts[0] != "." && parts[0] != ".." && parts[1] != "." &&
+        parts[1] != "..") {
+      root = "\\\\" + std::string(parts[0]) + "\\" + std::string(parts[1]);
+      parts.erase(parts.begin(), parts.begin() + 2);
+    }
   }
   std::vector<std::string_view> kept;
-  for (std::string_view part : SplitParts(rest)) {
+  for (std::string_view part : parts) {
     if (part == ".") continue;
     if (part == "..") {
       if (!kept.empty()) kept.pop_back();
