@@ -1,5 +1,6 @@
 #include "platform/archive/archive_zip.h"
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <exception>
@@ -124,11 +125,12 @@ void ArchiveZip::RunWorkers(const ExtractPlan& plan, ExtractShared& shared,
                             const ProgressCallback& progress) {
   std::mutex mutex;
   std::condition_variable finished;
-  size_t running = 0;
+  // Counted before any worker starts, as each one counts itself off.
+  size_t running = std::count_if(plan.work.begin(), plan.work.end(),
+                                 [](const auto& files) { return !files.empty(); });
   std::vector<std::thread> threads;
   for (const std::vector<PlannedFile>& files : plan.work) {
     if (files.empty()) continue;
-    ++running;
     threads.emplace_back([&, files = &files] {
       RunExtractWorker(*files, shared);
       std::lock_guard<std::mutex> lock(mutex);
