@@ -86,6 +86,39 @@ std::string Pattern(size_t size, unsigned seed) {
   return text;
 }
 
+// A stored entry "big.bin" of four bytes whose headers claim 5 GiB unpacked,
+// as large scenery tiles are: zip64 sizes in local and central headers.
+std::string ZipClaimingFiveGiB() {
+  std::string zip;
+  auto put = [&zip](uint64_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) zip += static_cast<char>(value >> (8 * i));
+  };
+  const uint64_t claimed = 5ull << 30;
+  auto sizes = [&] { put(0x0001, 2), put(16, 2), put(claimed, 8), put(4, 8); };
+  put(0x04034b50, 4), put(45, 2), put(0, 2), put(0, 2), put(0, 2), put(0x21, 2);
+  put(0xed82cd11, 4), put(0xffffffff, 4), put(0xffffffff, 4), put(7, 2), put(20, 2);
+  zip += "big.bin";
+  sizes();
+  zip += "abcd";
+  const uint64_t central = zip.size();
+  put(0x02014b50, 4), put(0x032d, 2), put(45, 2), put(0, 2), put(0, 2), put(0, 2), put(0x21, 2);
+  put(0xed82cd11, 4), put(0xffffffff, 4), put(0xffffffff, 4), put(7, 2), put(20, 2), put(0, 2);
+  put(0, 2), put(0, 2), put(0x81a40000, 4), put(0, 4);
+  zip += "big.bin";
+  sizes();
+  const uint64_t central_size = zip.size() - central;
+  put(0x06054b50, 4), put(0, 2), put(0, 2), put(1, 2), put(1, 2), put(central_size, 4);
+  put(central, 4), put(0, 2);
+  return zip;
+}
+
+TEST_F(ArchiveZipTest, TotalsOfFourGiBAndMoreKeepAllTheirBits) {
+  std::ofstream(Map("D:\\setup.201"), std::ios::binary) << ZipClaimingFiveGiB();
+  ArchiveZip zip = MakeZip();
+  ASSERT_EQ(zip.zOpenZipFile("D:\\setup.201"), 0) << zip.zGetLastErrorAsText();
+  EXPECT_EQ(zip.zGetTotalBytes(), 5ull << 30);
+}
+
 class EncryptionTest : public ArchiveZipTest,
                        public ::testing::WithParamInterface<std::pair<ZipEncryption, bool>> {};
 
