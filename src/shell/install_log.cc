@@ -22,7 +22,8 @@ std::string LogTimeStamp(const LocalTime& t) {
 }
 
 void WriteLog(Context& ctx, std::string_view text) {
-  if (ctx.state.gsUserDir.empty()) return;
+  // Before the log has a name (a start-up that failed early) lines are dropped.
+  if (ctx.state.gsUserDir.empty() || ctx.state.gsLogFile.empty()) return;
   std::string line = LogTimeStamp(ctx.platform.system.Now());
   line.append(text);
   line.append("\r\n");

@@ -12,8 +12,8 @@ namespace vlrna {
 void MakeLogFileName(Context& ctx);
 
 // Appends "yyyy.mm.dd  hh:nn:ss | " + text + CRLF to the log in gsUserDir,
-// opening and closing the file for the line. Does nothing while gsUserDir is
-// empty; a log that cannot be written loses the line and nothing else.
+// opening and closing the file for the line. Does nothing while gsUserDir or
+// gsLogFile is empty; a log that cannot be written loses the line and nothing else.
 void WriteLog(Context& ctx, std::string_view text);
 
 // "yyyy.mm.dd  hh:nn:ss | " for a moment.

@@ -1,0 +1,33 @@
+// make_sound: writes the wizard's start sound.
+//   make_sound OUTPUT      (setup.wav)
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <string>
+
+#include "make_sound/chime.h"
+#include "make_sound/wave_file.h"
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::cerr << "usage: make_sound OUTPUT\n";
+    return 2;
+  }
+  const std::string path = argv[1];
+  const std::string temporary = path + ".tmp";
+  const std::string bytes = vlrna::EncodeWave16(vlrna::SynthesizeChime(), vlrna::kChimeSampleRate);
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out.flush()) {
+      std::cerr << temporary << ": cannot be written\n";
+      return 1;
+    }
+  }
+  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+    std::cerr << path << ": cannot be written\n";
+    return 1;
+  }
+  return 0;
+}
