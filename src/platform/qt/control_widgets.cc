@@ -9,7 +9,8 @@
 
 namespace vlrna {
 
-PictureWidget::PictureWidget(Fit fit, QWidget* parent) : QWidget(parent), fit_(fit) {
+PictureWidget::PictureWidget(Fit fit, Empty empty, QWidget* parent)
+    : QWidget(parent), fit_(fit), empty_(empty) {
   setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
@@ -22,8 +23,16 @@ bool PictureWidget::Load(const QString& native_path) {
 }
 
 void PictureWidget::paintEvent(QPaintEvent* /*event*/) {
-  if (image_.isNull()) return;
+  if (image_.isNull() && empty_ == Empty::kNothing) return;
   QPainter painter(this);
+  if (image_.isNull()) {
+    QLinearGradient sky(0, 0, 0, height());
+    sky.setColorAt(0.0, QColor(28, 58, 96));
+    sky.setColorAt(0.7, QColor(92, 134, 170));
+    sky.setColorAt(1.0, QColor(150, 178, 196));
+    painter.fillRect(rect(), sky);
+    return;
+  }
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   QRect target = rect();
   if (fit_ == Fit::kKeepAspect) {

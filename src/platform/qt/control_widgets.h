@@ -13,11 +13,13 @@
 namespace vlrna {
 
 // A picture area: draws its image scaled to its own size, smoothly and at
-// the screen's full resolution. Without an image it draws nothing.
+// the screen's full resolution. Without an image it draws nothing, or, as a
+// panel, a calm sky-coloured gradient (the decoration band of the pages).
 class PictureWidget : public QWidget {
  public:
   enum class Fit { kStretch, kKeepAspect };
-  explicit PictureWidget(Fit fit, QWidget* parent = nullptr);
+  enum class Empty { kNothing, kPanel };
+  PictureWidget(Fit fit, Empty empty, QWidget* parent = nullptr);
 
   // Loads the picture from a native path; an empty path, a missing or an
   // unreadable file leave the area empty. Returns whether a picture is shown.
@@ -29,6 +31,7 @@ class PictureWidget : public QWidget {
 
  private:
   Fit fit_;
+  Empty empty_;
   QString path_;
   QImage image_;
 };

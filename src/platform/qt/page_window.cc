@@ -21,6 +21,9 @@
 namespace vlrna {
 namespace {
 
+constexpr double kDefaultPoints = 9.0;
+constexpr int32_t kLabelGap = 45;  // twips kept free above the next control
+
 bool SameRect(const Rect& a, const Rect& b) {
   return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
 }
@@ -186,7 +189,7 @@ QWidget* PageWindow::Make(const Control& c) {
     case ControlKind::kFrame:
       return new QGroupBox(this);
     case ControlKind::kPicture:
-      return new PictureWidget(PictureWidget::Fit::kKeepAspect, this);
+      return new PictureWidget(PictureWidget::Fit::kKeepAspect, PictureWidget::Empty::kPanel, this);
     case ControlKind::kDriveList: {
       auto* drives = new QComboBox(this);
       connect(drives, &QComboBox::activated, this, [this, name](int index) {
@@ -283,35 +286,59 @@ void PageWindow::ApplyOnBar(const Control& label) {
 }
 
 QFont PageWindow::FontOf(const Font& font) const {
+  // The pages are laid out in twips for a compact dialog font: the desktop's
+  // own size, often larger, would not fit them, so only its face is kept. A
+  // face the machine lacks falls back to one of the same kind.
+  static const QStringList kSerif = {"Liberation Serif", "Tinos", "Times New Roman", "Nimbus Roman",
+                                     "DejaVu Serif"};
+  static const QStringList kSans = {"Liberation Sans", "Arimo", "Arial", "DejaVu Sans"};
   QFont qfont = QApplication::font();
   if (!font.face.empty()) {
     const QString face = QString::fromStdString(font.face);
-    qfont.setFamilies({face});
-    if (face.contains(QStringLiteral("Times"), Qt::CaseInsensitive) ||
-        face.contains(QStringLiteral("Serif"), Qt::CaseInsensitive)) {
-      qfont.setStyleHint(QFont::Serif);
-    }
+    const bool serif = face.contains(QStringLiteral("Times"), Qt::CaseInsensitive) ||
+                       face.contains(QStringLiteral("Serif"), Qt::CaseInsensitive);
+    qfont.setFamilies(QStringList{face} + (serif ? kSerif : kSans));
+    qfont.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
   }
-  if (font.points > 0) qfont.setPointSizeF(font.points);
+  qfont.setPointSizeF(font.points > 0 ? font.points : kDefaultPoints);
   qfont.setBold(font.bold);
   return qfont;
 }
 
-// A text that a translation made longer than its label is drawn a little
-// smaller rather than cut off.
+int32_t PageWindow::RoomBelow(const Control& label) const {
+  const Rect& r = label.rect;
+  int32_t limit = page_.client_height();
+  for (const Control& other : page_.controls()) {
+    const Rect& o = other.rect;
+    if (&other == &label || !other.visible || o.top <= r.top) continue;
+    if (o.left >= r.left + r.width || o.left + o.width <= r.left) continue;
+    limit = std::min(limit, o.top - kLabelGap);
+  }
+  return std::max(limit - r.top, r.height);
+}
+
+// A text longer than its label (a translation, a larger face) first takes
+// the free room below the label, and only then is drawn a little smaller,
+// never cut off while there is a size that fits.
 void PageWindow::FitLabel(const Control& c, QWidget* widget) {
   auto* label = static_cast<QLabel*>(widget);
-  const QRect box = scale_.ToPixels(c.rect);
+  QRect box = scale_.ToPixels(c.rect);
+  const int room = scale_.ToPixelsY(RoomBelow(c));
   QFont font = FontOf(c.font);
   const double smallest = font.pointSizeF() * 0.75;
   const int flags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
-  while (font.pointSizeF() > smallest) {
+  for (;;) {
     const QRect needed =
         QFontMetrics(font).boundingRect(QRect(0, 0, box.width(), 100000), flags, label->text());
-    if (needed.height() <= box.height() && needed.width() <= box.width()) break;
+    const bool fits = needed.height() <= room && needed.width() <= box.width();
+    if (fits || font.pointSizeF() - 0.5 < smallest) {
+      box.setHeight(std::max(box.height(), std::min(needed.height(), room)));
+      break;
+    }
     font.setPointSizeF(font.pointSizeF() - 0.5);
   }
   label->setFont(font);
+  label->setGeometry(box);
 }
 
 QString PageWindow::AccessibleNameOf(const Control& c) const {

@@ -58,7 +58,7 @@ PageWindow* QtWindowLayer::WindowOf(const Page& page) const {
 
 void QtWindowLayer::ShowMainWindow(Page& main) {
   if (main_ == nullptr || &main_->page() != &main) {
-    main_ = std::make_unique<MainWindow>(
+    main_ = std::make_unique<BackgroundWindow>(
         main, [this](const std::string& path) { return NativePicture(path); });
   }
   main.visible = true;

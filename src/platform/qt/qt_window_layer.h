@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/qt/main_window.h"
+#include "platform/qt/background_window.h"
 #include "platform/qt/page_window.h"
 #include "platform/window.h"
 
@@ -49,7 +49,7 @@ class QtWindowLayer : public WindowLayer {
   void CloseAll() override;
 
   // The windows as they are now; null before they were first shown.
-  MainWindow* main_window() const { return main_.get(); }
+  BackgroundWindow* main_window() const { return main_.get(); }
   PageWindow* WindowOf(const Page& page) const;
   // The exception a handler let pass and nobody took yet, or null.
   std::exception_ptr TakeError();
@@ -65,7 +65,7 @@ class QtWindowLayer : public WindowLayer {
   std::unique_ptr<QApplication> app_;  // when the layer made the application
   PathMapper map_path_;
   TwipScale scale_;
-  std::unique_ptr<MainWindow> main_;
+  std::unique_ptr<BackgroundWindow> main_;
   std::map<const Page*, std::unique_ptr<PageWindow>> pages_;
   std::exception_ptr error_;
   int dispatch_depth_ = 0;

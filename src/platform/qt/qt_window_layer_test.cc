@@ -74,7 +74,7 @@ TEST_F(QtWindowLayerTest, MainWindowShowsItsPictureScaledOrNothing) {
   background.picture = "C:\\Setup\\vlrna_1024.bmp";
   main.Add(background);
   layer_.ShowMainWindow(main);
-  MainWindow* window = layer_.main_window();
+  BackgroundWindow* window = layer_.main_window();
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(window->windowTitle(), "Veltrona Zozo Installation");
   EXPECT_TRUE(window->background().has_picture());

@@ -1,5 +1,5 @@
-#ifndef VLRNA_PLATFORM_QT_MAIN_WINDOW_H_
-#define VLRNA_PLATFORM_QT_MAIN_WINDOW_H_
+#ifndef VLRNA_PLATFORM_QT_BACKGROUND_WINDOW_H_
+#define VLRNA_PLATFORM_QT_BACKGROUND_WINDOW_H_
 
 #include <QWidget>
 
@@ -13,9 +13,9 @@ namespace vlrna {
 // "picBackground" scaled to the whole client area, re-scaled on every resize.
 // A missing picture leaves the background empty. The window does not close on
 // the user's request; the program ends through its own exit.
-class MainWindow : public QWidget {
+class BackgroundWindow : public QWidget {
  public:
-  MainWindow(Page& page, PageWindow::PictureMapper map_picture);
+  BackgroundWindow(Page& page, PageWindow::PictureMapper map_picture);
 
   Page& page() const { return page_; }
   void Sync();
@@ -35,4 +35,4 @@ class MainWindow : public QWidget {
 
 }  // namespace vlrna
 
-#endif  // VLRNA_PLATFORM_QT_MAIN_WINDOW_H_
+#endif  // VLRNA_PLATFORM_QT_BACKGROUND_WINDOW_H_

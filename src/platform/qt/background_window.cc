@@ -1,4 +1,4 @@
-#include "platform/qt/main_window.h"
+#include "platform/qt/background_window.h"
 
 #include <QCloseEvent>
 #include <utility>
@@ -12,10 +12,11 @@ constexpr char kBackground[] = "picBackground";
 
 }  // namespace
 
-MainWindow::MainWindow(Page& page, PageWindow::PictureMapper map_picture)
+BackgroundWindow::BackgroundWindow(Page& page, PageWindow::PictureMapper map_picture)
     : page_(page),
       map_picture_(std::move(map_picture)),
-      background_(new PictureWidget(PictureWidget::Fit::kStretch, this)) {
+      background_(
+          new PictureWidget(PictureWidget::Fit::kStretch, PictureWidget::Empty::kNothing, this)) {
   setObjectName(QString::fromStdString(page.name()));
   background_->setObjectName(kBackground);
   setAutoFillBackground(true);
@@ -25,7 +26,7 @@ MainWindow::MainWindow(Page& page, PageWindow::PictureMapper map_picture)
   Sync();
 }
 
-void MainWindow::Sync() {
+void BackgroundWindow::Sync() {
   setWindowTitle(FromAnsi(page_.caption));
   if (!page_.Has(kBackground)) return;
   const std::string& picture = page_[kBackground].picture;
@@ -33,12 +34,12 @@ void MainWindow::Sync() {
   background_->setAccessibleName(windowTitle());
 }
 
-void MainWindow::resizeEvent(QResizeEvent* event) {
+void BackgroundWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   background_->setGeometry(rect());
 }
 
-void MainWindow::closeEvent(QCloseEvent* event) {
+void BackgroundWindow::closeEvent(QCloseEvent* event) {
   if (close_allowed_) {
     QWidget::closeEvent(event);
   } else {
