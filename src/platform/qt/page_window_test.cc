@@ -53,7 +53,8 @@ TEST_F(PageWindowTest, DrawsTheLanguagePageFromItsModel) {
   EXPECT_EQ(heading->text(), "Select Language");
   EXPECT_TRUE(heading->font().bold());
   EXPECT_GT(heading->font().pointSizeF(), 13.0);  // fitted from 18 at most by a quarter
-  EXPECT_EQ(heading->geometry(), QRect(120, 16, 353, 32));
+  EXPECT_EQ(heading->geometry().topLeft(), QPoint(120, 16));
+  EXPECT_EQ(heading->width(), 353);
 
   auto* french = Widget<QRadioButton>(setup_, "Opt_FRA");
   EXPECT_EQ(french->text(), QString::fromUtf8("Fran\u00E7ais"));
@@ -139,6 +140,24 @@ TEST_F(PageWindowTest, TypedTextReachesTheModelInTheAnsiCodePage) {
   QTest::keyClicks(edit, "nes\\");
   EXPECT_EQ(path["inpPath"].text, "D:\\Sc\xE8nes\\");
   EXPECT_EQ(path.changes.size(), 10u);
+}
+
+TEST_F(PageWindowTest, LongTextsTakeTheFreeRoomBelowThenGetSmaller) {
+  TestPage page("Welcome", 7305, 5295);
+  std::string words;
+  for (int i = 0; i < 20; ++i) words += "Szenerie ";
+  page.Add(qt_test::Make("Lab_1", ControlKind::kLabel, words, {240, 240, 3000, 300}));
+  page.Add(qt_test::Make("Lab_2", ControlKind::kLabel, words, {240, 2400, 3000, 300}));
+  page.Add(qt_test::Make("Cmd_Next", ControlKind::kButton, "&Next >", {240, 2760, 1200, 375}));
+  Show(page);
+  auto* free = Widget<QLabel>(page, "Lab_1");
+  auto* boxed = Widget<QLabel>(page, "Lab_2");
+  // Lab_1 grows, but stops short of Lab_2; Lab_2 has no room and shrinks.
+  EXPECT_GT(free->height(), 20);
+  EXPECT_LT(free->geometry().bottom(), boxed->y());
+  EXPECT_EQ(free->font().pointSizeF(), 9.0);
+  EXPECT_LT(boxed->font().pointSizeF(), 9.0);
+  EXPECT_LT(boxed->geometry().bottom(), Widget<QPushButton>(page, "Cmd_Next")->y());
 }
 
 TEST_F(PageWindowTest, AnExceptionFromAHandlerIsKeptForTheLoop) {
