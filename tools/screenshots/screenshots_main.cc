@@ -21,6 +21,7 @@
 #include "pages/wizard.h"
 #include "platform/fake/fake_machine.h"
 #include "platform/qt/qt_window_layer.h"
+#include "sample_pages.h"
 
 namespace vlrna {
 namespace {
@@ -91,6 +92,33 @@ W* Find(PageWindow& page, const char* control) {
   return qobject_cast<W*>(page.WidgetOf(control));
 }
 
+// Shows the stand-ins of the pages still to come in place of `last`, in the
+// language loaded, the installation page at several stages.
+void ShowSamples(Shots& shots, QtWindowLayer& layer, PageWindow& last, const ProgramState& state,
+                 FakeFiles& files, std::vector<std::unique_ptr<Page>>& pages) {
+  const std::string licence =
+      files.Content(std::string(kWizardFolder) + state.gsLicenseFile.substr(1));
+  pages = MakeSamplePages(state, licence);
+  layer.HidePage(last.page());
+  for (auto& page : pages) {
+    page->left = last.page().left;
+    page->top = last.page().top;
+    layer.ShowPage(*page);
+    const QString name = QString::fromStdString(page->name());
+    if (page->Has("picProgress")) {
+      for (int percent : {0, 12, 50, 100}) {
+        SetSampleProgress(*page, percent);
+        layer.Refresh(*page);
+        shots.Save(layer.WindowOf(*page)->grab().toImage(),
+                   QString("sample_%1_%2_%3").arg(name).arg(percent).arg(shots.tag));
+      }
+    } else {
+      shots.Save(layer.WindowOf(*page)->grab().toImage(), "sample_" + name + "_" + shots.tag);
+    }
+    layer.HidePage(*page);
+  }
+}
+
 // Starts the wizard, chooses `option` and walks on with Next.
 void Walk(Shots& shots, const char* option, const QString& tag, bool whole_screen) {
   shots.tag = tag;
@@ -126,6 +154,8 @@ void Walk(Shots& shots, const char* option, const QString& tag, bool whole_scree
     if (whole_screen) shots.Save(Screen(layer, *page), "screen_" + page->objectName());
   }
   if (layer.TakeError() != nullptr) std::fprintf(stderr, "a handler raised (%s)\n", option);
+  std::vector<std::unique_ptr<Page>> samples;  // shown pages outlive the layer's use
+  ShowSamples(shots, layer, *page, state, fake.files, samples);
   layer.CloseAll();
 }
 

@@ -121,6 +121,8 @@ FolderListWidget::FolderListWidget(QWidget* parent) : QTreeWidget(parent) {
   setHeaderHidden(true);
   setRootIsDecorated(false);
   setItemsExpandable(false);
+  // Every folder on the path stays open: no expand markers.
+  setStyleSheet(QStringLiteral("QTreeView::branch { image: none; border-image: none; }"));
   setExpandsOnDoubleClick(false);
   setIndentation(fontMetrics().averageCharWidth() * 2);
   setSelectionMode(QAbstractItemView::SingleSelection);

@@ -180,6 +180,7 @@ QWidget* PageWindow::Make(const Control& c) {
     case ControlKind::kMultiLineText: {
       auto* edit = new QPlainTextEdit(this);
       edit->setTabChangesFocus(true);
+      edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // lines wrap at words
       connect(edit, &QPlainTextEdit::textChanged, this, [this, edit, name] {
         Input(name,
               [name, t = ToAnsiFromDisplay(edit->toPlainText())](Page& p) { p.EditText(name, t); });

@@ -26,6 +26,9 @@ using PathMapper = std::function<std::string(const std::string& windows_path)>;
 // Refresh, Yield and before a message box, the windows are synced with their
 // models.
 //
+// The layer keeps references to the pages it was given: they must live until
+// CloseAll.
+//
 // An exception that a page's handler lets pass is kept: Yield raises it again
 // in the handler that yielded, and otherwise the event loop ends and `Run`
 // raises it.

@@ -104,6 +104,23 @@ TEST_F(QtWindowLayerTest, ScreenIsMeasuredInTwipsOfTheRealResolution) {
   EXPECT_EQ(screen.twips_per_pixel_x, std::lround(twips_per_pixel));
 }
 
+TEST(HasDisplayTest, NeedsADisplayOrAnExplicitPlatform) {
+  const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+  const QByteArray display = qgetenv("DISPLAY");
+  const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
+  qunsetenv("QT_QPA_PLATFORM");
+  qunsetenv("DISPLAY");
+  qputenv("WAYLAND_DISPLAY", "");
+  EXPECT_FALSE(HasDisplay());
+  qputenv("WAYLAND_DISPLAY", "wayland-0");
+  EXPECT_TRUE(HasDisplay());
+  qputenv("QT_QPA_PLATFORM", platform);
+  qputenv("DISPLAY", display);
+  qputenv("WAYLAND_DISPLAY", wayland);
+  if (display.isEmpty()) qunsetenv("DISPLAY");
+  if (wayland.isEmpty()) qunsetenv("WAYLAND_DISPLAY");
+}
+
 TEST_F(QtWindowLayerTest, YieldPassesOnWhatAHandlerRunDuringItRaised) {
   setup_.on_click = [](TestPage&, const std::string&) { throw std::runtime_error("ended"); };
   layer_.ShowPage(setup_);
