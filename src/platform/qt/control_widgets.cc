@@ -18,6 +18,7 @@ bool PictureWidget::Load(const QString& native_path) {
   if (native_path == path_) return has_picture();
   path_ = native_path;
   image_ = native_path.isEmpty() ? QImage() : QImage(native_path);
+  scaled_ = QPixmap();
   update();
   return has_picture();
 }
@@ -33,14 +34,22 @@ void PictureWidget::paintEvent(QPaintEvent* /*event*/) {
     painter.fillRect(rect(), sky);
     return;
   }
-  painter.setRenderHint(QPainter::SmoothPixmapTransform);
   QRect target = rect();
   if (fit_ == Fit::kKeepAspect) {
     QSize size = image_.size().scaled(target.size(), Qt::KeepAspectRatio);
     target = QRect(QPoint(0, 0), size);
     target.moveCenter(rect().center());
   }
-  painter.drawImage(target, image_);
+  // Scaling a screen-sized picture is slow: it is done once per size, at the
+  // screen's full resolution, and only copied on later paints.
+  const qreal ratio = devicePixelRatioF();
+  const QSize device_size = target.size() * ratio;
+  if (scaled_.size() != device_size) {
+    scaled_ = QPixmap::fromImage(
+        image_.scaled(device_size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    scaled_.setDevicePixelRatio(ratio);
+  }
+  painter.drawPixmap(target.topLeft(), scaled_);
 }
 
 ProgressBarWidget::ProgressBarWidget(QWidget* parent) : QWidget(parent) {

@@ -2,6 +2,7 @@
 #define VLRNA_PLATFORM_QT_CONTROL_WIDGETS_H_
 
 #include <QImage>
+#include <QPixmap>
 #include <QString>
 #include <QTreeWidget>
 #include <QWidget>
@@ -34,6 +35,7 @@ class PictureWidget : public QWidget {
   Empty empty_;
   QString path_;
   QImage image_;
+  QPixmap scaled_;  // the image at the size last drawn, in device pixels
 };
 
 // The progress bar drawn into a picture area: dark green (16, 128, 16) left

@@ -13,7 +13,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "platform/qt/ansi_text.h"
 #include "platform/qt/control_widgets.h"
@@ -22,7 +24,8 @@ namespace vlrna {
 namespace {
 
 constexpr double kDefaultPoints = 9.0;
-constexpr int32_t kLabelGap = 45;  // twips kept free above the next control
+constexpr int32_t kLabelGap = 45;       // twips kept free above the next control
+constexpr int32_t kRowTolerance = 120;  // twips between tops of one row
 
 bool SameRect(const Rect& a, const Rect& b) {
   return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
@@ -127,6 +130,31 @@ void PageWindow::MakeMissing() {
   const auto& controls = page_.controls();
   for (auto c = controls.rbegin(); c != controls.rend(); ++c) {
     if (IsBackdrop(c->kind) && widgets_.count(c->name) != 0) widgets_.at(c->name)->lower();
+  }
+  OrderTabs();
+}
+
+// Tab walks the controls as they are read: row by row from the top, each row
+// from the left. Controls whose tops lie close together form one row.
+void PageWindow::OrderTabs() {
+  std::vector<const Control*> order;
+  for (const Control& c : page_.controls()) {
+    if (!IsBackdrop(c.kind) && c.kind != ControlKind::kLabel && WidgetOf(c.name) != nullptr) {
+      order.push_back(&c);
+    }
+  }
+  std::stable_sort(order.begin(), order.end(),
+                   [](const Control* a, const Control* b) { return a->rect.top < b->rect.top; });
+  for (size_t row = 0; row < order.size();) {
+    size_t end = row + 1;
+    while (end < order.size() && order[end]->rect.top - order[row]->rect.top < kRowTolerance) ++end;
+    std::stable_sort(
+        order.begin() + row, order.begin() + end,
+        [](const Control* a, const Control* b) { return a->rect.left < b->rect.left; });
+    row = end;
+  }
+  for (size_t i = 1; i < order.size(); ++i) {
+    QWidget::setTabOrder(WidgetOf(order[i - 1]->name), WidgetOf(order[i]->name));
   }
 }
 

@@ -20,7 +20,7 @@ namespace vlrna {
 // page's controls and kept in line with them by `Sync`. The user's input goes
 // to the page's input methods through `Dispatch`, never straight to the model.
 //
-// Keyboard: Tab walks the controls in the page's order, Enter presses the
+// Keyboard: Tab walks the controls in reading order, Enter presses the
 // default button (or the focused one), Esc and the window's close button press
 // the cancel button, `&` in captions makes Alt mnemonics. Every widget carries
 // the control's name as its object name and an accessible name.
@@ -61,6 +61,7 @@ class PageWindow : public QDialog {
  private:
   QWidget* Make(const Control& c);
   void MakeMissing();
+  void OrderTabs();
   void Apply(const Control& c);
   void ApplyText(const Control& c, QWidget* widget);
   void ApplyList(const Control& c, QWidget* widget);

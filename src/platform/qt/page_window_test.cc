@@ -93,6 +93,9 @@ TEST_F(PageWindowTest, KeyboardAloneCanChooseAndMoveOn) {
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // the default button
   QTest::keyClick(&window, Qt::Key_Escape);                      // the cancel button
   EXPECT_EQ(setup_.clicks, (std::vector<std::string>{"Cmd_Next", "Cmd_Quit"}));
+  // Tab reads the page from the top: the options, then the buttons.
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), Widget<QPushButton>(setup_, "Cmd_Next"));
   window.close();  // the close button cancels too, and the page stays
   EXPECT_EQ(setup_.clicks.back(), "Cmd_Quit");
   EXPECT_TRUE(window.isVisible());

@@ -54,6 +54,19 @@ inline void AddLanguageControls(Page& page) {
   page.caption = "Veltrona Zozo Installation";
   page.left = 6885;
   page.top = 4635;
+  // The buttons come first, as the pages add them.
+  Control back = Make("Cmd_Prev", ControlKind::kButton,
+                      "< &Zur\xFC"
+                      "ck",
+                      {2760, 4680, 1335, 375});
+  back.enabled = false;
+  page.Add(back);
+  Control next = Make("Cmd_Next", ControlKind::kButton, "&Weiter >", {4155, 4680, 1335, 375});
+  next.is_default = true;
+  page.Add(next);
+  Control quit = Make("Cmd_Quit", ControlKind::kButton, "&Abbrechen", {5790, 4680, 1335, 375});
+  quit.is_cancel = true;
+  page.Add(quit);
   Control heading =
       Make("Lab_Welcome", ControlKind::kLabel, "Select Language", {1800, 240, 5300, 480});
   heading.font = {"Times New Roman", 18, true};
@@ -74,18 +87,6 @@ inline void AddLanguageControls(Page& page) {
     top += 360;
   }
   page["Opt_ENG"].value = true;
-  Control back = Make("Cmd_Prev", ControlKind::kButton,
-                      "< &Zur\xFC"
-                      "ck",
-                      {2760, 4680, 1335, 375});
-  back.enabled = false;
-  page.Add(back);
-  Control next = Make("Cmd_Next", ControlKind::kButton, "&Weiter >", {4155, 4680, 1335, 375});
-  next.is_default = true;
-  page.Add(next);
-  Control quit = Make("Cmd_Quit", ControlKind::kButton, "&Abbrechen", {5790, 4680, 1335, 375});
-  quit.is_cancel = true;
-  page.Add(quit);
 }
 
 // Presses `button` of the next message box as soon as it is shown, and
