@@ -78,6 +78,7 @@ void HeadlessWindow::Refresh(Page& /*page*/) { ++refreshes_; }
 
 MessageAnswer HeadlessWindow::ShowMessage(const MessageRequest& request) {
   messages_.push_back(request);
+  if (on_message_) on_message_(request);
   auto queued = queued_.find(request.id);
   if (queued != queued_.end() && !queued->second.empty()) {
     MessageAnswer answer = queued->second.front();

@@ -2,6 +2,7 @@
 #define VLRNA_PLATFORM_HEADLESS_HEADLESS_WINDOW_H_
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -33,6 +34,10 @@ class HeadlessWindow : public WindowLayer {
   void Answer(const std::string& id, MessageAnswer answer);
   // The answer for boxes of this id that have no queued answer.
   void AnswerAlways(const std::string& id, MessageAnswer answer);
+  // Called with every box before it is answered (an unattended run shows them).
+  void set_on_message(std::function<void(const MessageRequest&)> on_message) {
+    on_message_ = std::move(on_message);
+  }
   // Boxes with only an OK button are confirmed without an answer queued.
   void set_confirm_ok_boxes(bool confirm) { confirm_ok_boxes_ = confirm; }
 
@@ -64,6 +69,7 @@ class HeadlessWindow : public WindowLayer {
   std::map<std::string, std::deque<MessageAnswer>> queued_;
   std::map<std::string, MessageAnswer> always_;
   bool confirm_ok_boxes_ = true;
+  std::function<void(const MessageRequest&)> on_message_;
   std::vector<MessageRequest> messages_;
   std::vector<std::string> events_;
   int yields_ = 0;
