@@ -160,8 +160,10 @@ void Walk(Shots& shots, const char* option, const QString& tag, bool whole_scree
 }
 
 // Makes the offscreen platform a 1920 x 1080 screen at `scale` device pixels
-// per pixel.
+// per pixel. A platform chosen in QT_QPA_PLATFORM (xcb under Xvfb) is kept.
 void DescribeScreen(const QString& out, int scale) {
+  const QByteArray chosen = qgetenv("QT_QPA_PLATFORM");
+  if (!chosen.isEmpty() && !chosen.startsWith("offscreen")) return;
   const QString config = QDir(out).filePath("offscreen.json");
   QFile file(config);
   if (file.open(QIODevice::WriteOnly)) {

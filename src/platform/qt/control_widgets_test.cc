@@ -98,6 +98,8 @@ TEST_F(ControlWidgetsTest, FolderListShowsThePathAndOpensOnDoubleClickOrEnter) {
 class ProgressBarTest : public testing::Test {
  protected:
   ProgressBarTest() : page_("InstallStart", 7305, 5295) {
+    page_.Add(qt_test::Make("Lab_1", ControlKind::kLabel, "Copying scenery files",
+                            {240, 2400, 4800, 300}));
     page_.Add(qt_test::Make("picProgress", ControlKind::kProgressBar, "", {240, 3000, 4800, 330}));
     page_.Add(
         qt_test::Make("lblProgress", ControlKind::kLabel, "", {2000, 30, 600, 240}, "picProgress"));
@@ -145,6 +147,9 @@ TEST_F(ProgressBarTest, NothingIsDrawnBeforeTheFirstCallAndTheCaptionSitsInTheMi
   EXPECT_NE(At(none, 10), ProgressBarWidget::kRemaining & 0xFFFFFF);
 
   QImage labelled = Draw(2400, "50%");
+  QWidget* bar = layer_.WindowOf(page_)->WidgetOf("picProgress");
+  EXPECT_EQ(bar->accessibleName(), "Copying scenery files");
+  EXPECT_EQ(bar->accessibleDescription(), "50%");
   const int middle = labelled.height() / 2;
   bool light_on_green = false;
   bool dark_on_grey = false;

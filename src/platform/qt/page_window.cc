@@ -380,9 +380,18 @@ QString PageWindow::AccessibleNameOf(const Control& c) const {
     default:
       break;
   }
-  if (!c.container.empty() && page_.Has(c.container)) {
+  if (!c.container.empty() && page_.Has(c.container) && !page_[c.container].text.empty()) {
     return WithoutMnemonic(FromAnsi(page_[c.container].text)).simplified();
   }
+  // Otherwise the label just above names it, as a sighted user reads it.
+  const Control* above = nullptr;
+  for (const Control& label : page_.controls()) {
+    const Rect& r = label.rect;
+    if (label.kind != ControlKind::kLabel || !label.visible || r.top >= c.rect.top) continue;
+    if (r.left >= c.rect.left + c.rect.width || r.left + r.width <= c.rect.left) continue;
+    if (above == nullptr || r.top > above->rect.top) above = &label;
+  }
+  if (above != nullptr) return FromAnsiForDisplay(above->text).simplified();
   return QString::fromStdString(c.name);
 }
 
