@@ -62,6 +62,7 @@ class PageWindow : public QDialog {
   QWidget* Make(const Control& c);
   void MakeMissing();
   void OrderTabs();
+  Control AsShown(const Control& model) const;
   void Apply(const Control& c);
   void ApplyText(const Control& c, QWidget* widget);
   void ApplyList(const Control& c, QWidget* widget);

@@ -127,7 +127,7 @@ TEST_F(PageWindowTest, HandlersChangesAreShownAndPagesHandOver) {
   EXPECT_EQ(next->pos(), QPoint(300, 200));
 }
 
-TEST_F(PageWindowTest, TypedTextReachesTheModelInTheAnsiCodePage) {
+TEST_F(PageWindowTest, TypedTextReachesTheModelAndFramesHoldTheirControls) {
   TestPage path("SelectPath", 7635, 5295);
   path.Add(qt_test::Make("FrmPath", ControlKind::kFrame,
                          "Select &Destination Path:", {240, 240, 6000, 2000}));
@@ -143,6 +143,16 @@ TEST_F(PageWindowTest, TypedTextReachesTheModelInTheAnsiCodePage) {
   QTest::keyClicks(edit, "nes\\");
   EXPECT_EQ(path["inpPath"].text, "D:\\Sc\xE8nes\\");
   EXPECT_EQ(path.changes.size(), 10u);
+
+  // What the frame holds goes and comes with it.
+  path["FrmPath"].visible = false;
+  layer_.Refresh(path);
+  EXPECT_TRUE(edit->isHidden());
+  path["FrmPath"].visible = true;
+  path["FrmPath"].enabled = false;
+  layer_.Refresh(path);
+  EXPECT_FALSE(edit->isHidden());
+  EXPECT_FALSE(edit->isEnabled());
 }
 
 TEST_F(PageWindowTest, LongTextsTakeTheFreeRoomBelowThenGetSmaller) {
