@@ -7,8 +7,8 @@
 
 namespace vlrna {
 
-// Shows `request` as a modal message box over `owner` (or over every window
-// when it is null) and returns the answer. The first button is the default;
+// Shows `request` as an application-modal message box centred on `owner`
+// (may be null) and returns the answer. The first button is the default;
 // Esc and closing the box give Cancel where there is one, No for Yes/No and
 // OK for a lone OK button.
 MessageAnswer RunMessageBox(QWidget* owner, const MessageRequest& request);

@@ -186,7 +186,6 @@ const Control* PageWindow::ProgressBarHolding(const Control& label) const {
 }
 
 QWidget* PageWindow::Make(const Control& c) {
-  const std::string name = c.name;
   switch (c.kind) {
     case ControlKind::kLabel: {
       auto* label = new QLabel(this);
@@ -195,63 +194,75 @@ QWidget* PageWindow::Make(const Control& c) {
       label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
       return label;
     }
-    case ControlKind::kButton: {
-      auto* button = new QPushButton(this);
-      button->setAutoDefault(true);
-      connect(button, &QPushButton::clicked, this,
-              [this, name] { Input(name, [name](Page& p) { p.Click(name); }); });
-      return button;
-    }
-    case ControlKind::kOption: {
-      auto* option = new QRadioButton(this);
-      option->setAutoExclusive(false);
-      QButtonGroup*& group = groups_[c.container];
-      if (group == nullptr) group = new QButtonGroup(this);
-      group->addButton(option);
-      connect(option, &QRadioButton::clicked, this, [this, name](bool checked) {
-        if (checked) Input(name, [name](Page& p) { p.ChooseOption(name); });
-      });
-      return option;
-    }
-    case ControlKind::kTextBox: {
-      auto* edit = new QLineEdit(this);
-      connect(edit, &QLineEdit::textEdited, this, [this, name](const QString& text) {
-        Input(name, [name, t = ToAnsi(text)](Page& p) { p.EditText(name, t); });
-      });
-      return edit;
-    }
-    case ControlKind::kMultiLineText: {
-      auto* edit = new QPlainTextEdit(this);
-      edit->setTabChangesFocus(true);
-      edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // lines wrap at words
-      connect(edit, &QPlainTextEdit::textChanged, this, [this, edit, name] {
-        Input(name,
-              [name, t = ToAnsiFromDisplay(edit->toPlainText())](Page& p) { p.EditText(name, t); });
-      });
-      return edit;
-    }
     case ControlKind::kFrame:
       return new QGroupBox(this);
     case ControlKind::kPicture:
       return new PictureWidget(PictureWidget::Fit::kKeepAspect, PictureWidget::Empty::kPanel, this);
-    case ControlKind::kDriveList: {
-      auto* drives = new QComboBox(this);
-      connect(drives, &QComboBox::activated, this, [this, name](int index) {
-        Input(name, [name, index](Page& p) { p.ChooseListItem(name, index); });
-      });
-      return drives;
-    }
-    case ControlKind::kFolderList: {
-      auto* folders = new FolderListWidget(this);
-      folders->set_on_open([this, name](int index) {
-        Input(name, [name, index](Page& p) { p.ChooseListItem(name, index); });
-      });
-      return folders;
-    }
     case ControlKind::kProgressBar:
       return new ProgressBarWidget(this);
+    case ControlKind::kButton:
+    case ControlKind::kOption:
+    case ControlKind::kTextBox:
+    case ControlKind::kMultiLineText:
+      return MakeInput(c);
+    case ControlKind::kDriveList:
+    case ControlKind::kFolderList:
+      return MakeList(c);
   }
   return new QWidget(this);
+}
+
+// The controls that take input: each reports it through Input.
+QWidget* PageWindow::MakeInput(const Control& c) {
+  const std::string name = c.name;
+  if (c.kind == ControlKind::kButton) {
+    auto* button = new QPushButton(this);
+    button->setAutoDefault(true);
+    connect(button, &QPushButton::clicked, this,
+            [this, name] { Input(name, [name](Page& p) { p.Click(name); }); });
+    return button;
+  }
+  if (c.kind == ControlKind::kOption) {
+    auto* option = new QRadioButton(this);
+    option->setAutoExclusive(false);
+    QButtonGroup*& group = groups_[c.container];
+    if (group == nullptr) group = new QButtonGroup(this);
+    group->addButton(option);
+    connect(option, &QRadioButton::clicked, this, [this, name](bool checked) {
+      if (checked) Input(name, [name](Page& p) { p.ChooseOption(name); });
+    });
+    return option;
+  }
+  if (c.kind == ControlKind::kTextBox) {
+    auto* edit = new QLineEdit(this);
+    connect(edit, &QLineEdit::textEdited, this, [this, name](const QString& text) {
+      Input(name, [name, t = ToAnsi(text)](Page& p) { p.EditText(name, t); });
+    });
+    return edit;
+  }
+  auto* edit = new QPlainTextEdit(this);
+  edit->setTabChangesFocus(true);
+  edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // lines wrap at words
+  connect(edit, &QPlainTextEdit::textChanged, this, [this, edit, name] {
+    Input(name,
+          [name, t = ToAnsiFromDisplay(edit->toPlainText())](Page& p) { p.EditText(name, t); });
+  });
+  return edit;
+}
+
+QWidget* PageWindow::MakeList(const Control& c) {
+  const std::string name = c.name;
+  auto choose = [this, name](int index) {
+    Input(name, [name, index](Page& p) { p.ChooseListItem(name, index); });
+  };
+  if (c.kind == ControlKind::kDriveList) {
+    auto* drives = new QComboBox(this);
+    connect(drives, &QComboBox::activated, this, choose);
+    return drives;
+  }
+  auto* folders = new FolderListWidget(this);
+  folders->set_on_open(choose);
+  return folders;
 }
 
 void PageWindow::Apply(const Control& c) {

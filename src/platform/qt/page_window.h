@@ -60,6 +60,8 @@ class PageWindow : public QDialog {
 
  private:
   QWidget* Make(const Control& c);
+  QWidget* MakeInput(const Control& c);
+  QWidget* MakeList(const Control& c);
   void MakeMissing();
   void OrderTabs();
   Control AsShown(const Control& model) const;

@@ -63,6 +63,11 @@ void QtWindowLayer::ShowMainWindow(Page& main) {
   }
   main.visible = true;
   main_->Sync();
+  // Without a window manager, or with one that ignores it, maximising does
+  // nothing: the window is given the whole screen first.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    main_->setGeometry(screen->availableGeometry());
+  }
   main_->showMaximized();
 }
 
