@@ -188,6 +188,25 @@ TEST_F(SceneryLibraryTest, AFailedWriteIsRaisedAndNotLoggedAsWritten) {
   EXPECT_EQ(Read("Area.002", "Layer"), "<missing>");
 }
 
+TEST_F(SceneryLibraryTest, ARegistrationParsesTheFileOnceAndSeesLaterChanges) {
+  fake.files.AddFile(kCfg, Area(1, "1", "a") + Area(2, "2", "b"));
+  FaultInjectingFiles counting(fake.files);
+  IniService counted(counting);
+  Platform platform{fake.registry, counting,   fake.drives, fake.processes,
+                    fake.system,   fake.sound, fake.window};
+  Context counted_ctx{state, platform};
+  RegisterSceneryAreas(counted_ctx, counted, kCfg);
+  EXPECT_EQ(counting.calls(FaultInjectingFiles::Op::kRead), 1);
+
+  // Another program moves the package's dem area: the next run finds it there.
+  std::string moved = fake.files.Content(kCfg);
+  moved.replace(moved.find("[Area.003]"), 10, "[Area.040]");
+  fake.files.AddFile(kCfg, moved);
+  int16_t area = 0, layer = 0;
+  EXPECT_TRUE(FindSceneryArea(counted, kCfg, "vlrna\\dem", area, layer));
+  EXPECT_EQ(area, 40);
+}
+
 TEST_F(SceneryLibraryTest, ExistingInstallationIsTheRootOfTheLastFoundEntry) {
   EXPECT_EQ(FindExistingInstallation(ctx, ini), "");  // no file at all
   EXPECT_EQ(Log(), std::string(kStamp) + "Existing Installation not found!\r\n");
