@@ -33,8 +33,8 @@ int RunUnattended(LinuxMachine& machine, Zip& zip) {
   WalkReport walk = WalkForward(window);
   for (const std::string& page : walk.pages) Print(code_page, "page " + page + ": Next");
   if (!walk.stopped_at.empty()) {
-    Print(code_page, "vlrna-setup: this build's wizard goes as far as the page " +
-                         walk.stopped_at + "; the pages after it are not part of it yet.");
+    Print(code_page, "vlrna-setup: this build's wizard goes as far as the page " + walk.stopped_at +
+                         "; the pages after it are not part of it yet.");
   }
   std::string log = state.gsUserDir + "\\" + state.gsLogFile;
   Print(code_page, "vlrna-setup: the log is " + log + " (" + machine.prefix.ToUnixPath(log) + ")");
