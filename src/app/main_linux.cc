@@ -12,6 +12,7 @@
 #include "platform/archive/archive_zip.h"
 #include "platform/posix/linux_machine.h"
 #include "platform/qt/qt_window_layer.h"
+#include "shell/program_end.h"
 
 namespace vlrna {
 namespace {
@@ -31,8 +32,12 @@ int RunWithQt(LinuxMachine& machine, Zip& zip, int& argc, char** argv) {
   ProgramState state;
   Context ctx{state, platform};
   Wizard wizard(ctx);
-  wizard.Start();
-  return window->Run();
+  try {
+    wizard.Start();
+    return window->Run();
+  } catch (const RuntimeError& error) {
+    EndOnUntrappedError(ctx, error);
+  }
 }
 
 int Main(int argc, char** argv) {

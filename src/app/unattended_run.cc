@@ -1,6 +1,7 @@
 #include "app/unattended_run.h"
 
 #include <cstdio>
+#include <stdexcept>
 
 #include "pages/wizard.h"
 #include "platform/headless/headless_window.h"
@@ -29,8 +30,17 @@ int RunUnattended(LinuxMachine& machine, Zip& zip) {
   Context ctx{state, platform};
   Wizard wizard(ctx);
   Print(code_page, "vlrna-setup: unattended run in the Wine prefix " + machine.prefix.root());
-  wizard.Start();
-  WalkReport walk = WalkForward(window);
+  WalkReport walk;
+  try {
+    wizard.Start();
+    walk = WalkForward(window);
+  } catch (const RuntimeError& error) {
+    EndOnUntrappedError(ctx, error);
+  } catch (const std::logic_error& error) {
+    // A question this run has no answer for: say so and end the usual way.
+    Print(code_page, std::string("vlrna-setup: the unattended run stops: ") + error.what());
+    FatalError(ctx, "");
+  }
   for (const std::string& page : walk.pages) Print(code_page, "page " + page + ": Next");
   if (!walk.stopped_at.empty()) {
     Print(code_page, "vlrna-setup: this build's wizard goes as far as the page " + walk.stopped_at +
