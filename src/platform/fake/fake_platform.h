@@ -4,6 +4,7 @@
 #include "platform/fake/fake_files.h"
 #include "platform/fake/fake_registry.h"
 #include "platform/fake/fake_services.h"
+#include "platform/fake/fake_zip.h"
 #include "platform/headless/headless_window.h"
 #include "platform/platform.h"
 
@@ -18,7 +19,8 @@ struct FakePlatform {
   FakeSystem system;
   FakeSound sound;
   HeadlessWindow window;
-  Platform platform{registry, files, drives, processes, system, sound, window};
+  FakeZip zip;
+  Platform platform{registry, files, drives, processes, system, sound, window, &zip};
 };
 
 }  // namespace vlrna

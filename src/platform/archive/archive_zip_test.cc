@@ -1,0 +1,361 @@
+#include "platform/archive/archive_zip.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include "platform/archive/code_page.h"
+#include "platform/archive/zip_builder.h"
+
+namespace vlrna {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A scratch machine: Windows drive X: is the folder root/x.
+class ArchiveZipTest : public ::testing::Test {
+ protected:
+  ArchiveZipTest() {
+    std::string pattern = (fs::temp_directory_path() / "vlrna_zip_XXXXXX").string();
+    root_ = mkdtemp(pattern.data());
+    fs::create_directories(root_ / "c");
+    fs::create_directories(root_ / "d");
+  }
+  ~ArchiveZipTest() override { fs::remove_all(root_); }
+
+  std::string Map(const std::string& windows) const {
+    if (windows.size() < 2 || windows[1] != ':') return "";
+    std::string rest = windows.substr(2);
+    for (char& c : rest) c = c == '\\' ? '/' : c;
+    std::optional<std::string> utf8 = CodePageToUtf8(rest, "CP1252");
+    char drive = static_cast<char>(std::tolower(static_cast<unsigned char>(windows[0])));
+    return utf8 ? (root_ / std::string(1, drive)).string() + *utf8 : "";
+  }
+
+  ArchiveZip MakeZip(int workers = 2) {
+    return ArchiveZip({[this](const std::string& path) { return Map(path); }, "CP1252", workers});
+  }
+
+  // Makes D:\<name> with `fill` adding the entries.
+  void Build(const std::string& name, ZipBuilder::Options options,
+             const std::function<void(ZipBuilder&)>& fill) {
+    ZipBuilder builder;
+    ASSERT_TRUE(builder.Open(Map("D:\\" + name), options)) << builder.error();
+    fill(builder);
+    ASSERT_TRUE(builder.Close()) << builder.error();
+  }
+
+  std::string Read(const fs::path& path) const {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+
+  // Every path below the scratch root, for "nothing was written" checks.
+  std::set<std::string> Tree() const {
+    std::set<std::string> paths;
+    for (const auto& item : fs::recursive_directory_iterator(root_)) {
+      paths.insert(item.path().string());
+    }
+    return paths;
+  }
+
+  fs::path root_;
+};
+
+ZipBuilder::Options Encrypted(ZipEncryption encryption, std::string password = "B57A1CF7") {
+  ZipBuilder::Options options;
+  options.encryption = encryption;
+  options.password = std::move(password);
+  return options;
+}
+
+std::string Pattern(size_t size, unsigned seed) {
+  std::string text(size, '\0');
+  uint32_t x = seed * 2654435761u + 1;
+  for (char& c : text) {
+    x = x * 1103515245u + 12345u;
+    c = static_cast<char>(x >> 24);
+  }
+  return text;
+}
+
+// A stored entry "big.bin" of four bytes whose headers claim 5 GiB unpacked,
+// as large scenery tiles are: zip64 sizes in local and central headers.
+std::string ZipClaimingFiveGiB() {
+  std::string zip;
+  auto put = [&zip](uint64_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) zip += static_cast<char>(value >> (8 * i));
+  };
+  const uint64_t claimed = 5ull << 30;
+  auto sizes = [&] { put(0x0001, 2), put(16, 2), put(claimed, 8), put(4, 8); };
+  put(0x04034b50, 4), put(45, 2), put(0, 2), put(0, 2), put(0, 2), put(0x21, 2);
+  put(0xed82cd11, 4), put(0xffffffff, 4), put(0xffffffff, 4), put(7, 2), put(20, 2);
+  zip += "big.bin";
+  sizes();
+  zip += "abcd";
+  const uint64_t central = zip.size();
+  put(0x02014b50, 4), put(0x032d, 2), put(45, 2), put(0, 2), put(0, 2), put(0, 2), put(0x21, 2);
+  put(0xed82cd11, 4), put(0xffffffff, 4), put(0xffffffff, 4), put(7, 2), put(20, 2), put(0, 2);
+  put(0, 2), put(0, 2), put(0x81a40000, 4), put(0, 4);
+  zip += "big.bin";
+  sizes();
+  const uint64_t central_size = zip.size() - central;
+  put(0x06054b50, 4), put(0, 2), put(0, 2), put(1, 2), put(1, 2), put(central_size, 4);
+  put(central, 4), put(0, 2);
+  return zip;
+}
+
+TEST_F(ArchiveZipTest, TotalsOfFourGiBAndMoreKeepAllTheirBits) {
+  std::ofstream(Map("D:\\setup.201"), std::ios::binary) << ZipClaimingFiveGiB();
+  ArchiveZip zip = MakeZip();
+  ASSERT_EQ(zip.zOpenZipFile("D:\\setup.201"), 0) << zip.zGetLastErrorAsText();
+  EXPECT_EQ(zip.zGetTotalBytes(), 5ull << 30);
+}
+
+class EncryptionTest : public ArchiveZipTest,
+                       public ::testing::WithParamInterface<std::pair<ZipEncryption, bool>> {};
+
+TEST_P(EncryptionTest, UnpacksBelowTheResolvedDestinationWithFoldersAndTimes) {
+  auto [encryption, deflate] = GetParam();
+  ZipBuilder::Options options = Encrypted(encryption);
+  options.deflate = deflate;
+  const std::string big = Pattern(3'000'000, 1);
+  Build("setup.101", options, [&](ZipBuilder& zip) {
+    ASSERT_TRUE(zip.AddFolder("vlrna/", 1'600'000'000));
+    ASSERT_TRUE(zip.AddFile("vlrna/dem/n47e008.bgl", big, 1'500'000'000));
+    ASSERT_TRUE(zip.AddFile("vlrna/ortho/readme.txt", "photo\r\n", 1'500'000'100));
+    ASSERT_TRUE(zip.AddFile("vlrna/ortho/empty.txt", ""));
+    ASSERT_TRUE(zip.AddFolder("vlrna/zzqa/empty folder"));
+    ASSERT_TRUE(zip.AddFile("vlrna/a/b/c/d/e/f/g/h/i/j/k/l/m/deep.txt", "deep"));
+  });
+  ArchiveZip zip = MakeZip();
+  ASSERT_EQ(zip.zOpenZipFile("D:\\setup.101"), 0) << zip.zGetLastErrorAsText();
+  EXPECT_EQ(zip.zGetTotalBytes(), big.size() + 7 + 4);
+  std::vector<uint64_t> seen;
+  auto progress = [&] {
+    uint64_t entries = 0, bytes = 0;
+    ASSERT_NE(zip.zGetRunTimeInfo(entries, bytes), 0);
+    seen.push_back(bytes);
+  };
+  ASSERT_EQ(zip.zExtractAll("C:\\Scenery\\vlrna\\..\\", "B57A1CF7", 1, 1, 0, progress), 0)
+      << zip.zGetLastErrorAsText();
+  zip.zCloseZipFile();
+
+  fs::path out = root_ / "c/Scenery/vlrna";
+  EXPECT_EQ(Read(out / "dem/n47e008.bgl"), big);
+  EXPECT_EQ(Read(out / "ortho/readme.txt"), "photo\r\n");
+  EXPECT_TRUE(fs::is_regular_file(out / "ortho/empty.txt"));
+  EXPECT_EQ(fs::file_size(out / "ortho/empty.txt"), 0u);
+  EXPECT_TRUE(fs::is_directory(out / "zzqa/empty folder"));
+  EXPECT_EQ(Read(out / "a/b/c/d/e/f/g/h/i/j/k/l/m/deep.txt"), "deep");
+  EXPECT_FALSE(fs::exists(root_ / "c/Scenery/vlrna/vlrna"));
+  struct stat info;
+  ASSERT_EQ(stat((out / "dem/n47e008.bgl").c_str(), &info), 0);
+  EXPECT_EQ(info.st_mtime, 1'500'000'000);
+
+  ASSERT_FALSE(seen.empty());
+  EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
+  EXPECT_EQ(seen.back(), big.size() + 11);
+}
+
+INSTANTIATE_TEST_SUITE_P(All, EncryptionTest,
+                         ::testing::Values(std::pair{ZipEncryption::kTraditional, true},
+                                           std::pair{ZipEncryption::kTraditional, false},
+                                           std::pair{ZipEncryption::kAes256, true},
+                                           std::pair{ZipEncryption::kNone, true}));
+
+TEST_F(ArchiveZipTest, WrongPasswordFailsNamingArchiveAndEntry) {
+  for (ZipEncryption encryption : {ZipEncryption::kTraditional, ZipEncryption::kAes256}) {
+    Build("setup.102", Encrypted(encryption), [&](ZipBuilder& zip) {
+      ASSERT_TRUE(zip.AddFile("vlrna/objects/hangar.bgl", Pattern(10000, 2)));
+    });
+    ArchiveZip zip = MakeZip();
+    ASSERT_EQ(zip.zOpenZipFile("D:\\setup.102"), 0);
+    EXPECT_EQ(zip.zExtractAll("C:\\", "D841DA1B", 1, 1, 0, {}), 1);
+    std::string error = zip.zGetLastErrorAsText();
+    EXPECT_NE(error.find("Wrong password"), std::string::npos) << error;
+    EXPECT_NE(error.find("D:\\setup.102"), std::string::npos) << error;
+    EXPECT_NE(error.find("vlrna/objects/hangar.bgl"), std::string::npos) << error;
+  }
+}
+
+TEST_F(ArchiveZipTest, FlippedByteIsDamagedDataNotSuccess) {
+  for (ZipEncryption encryption : {ZipEncryption::kTraditional, ZipEncryption::kAes256}) {
+    Build("setup.103", Encrypted(encryption), [&](ZipBuilder& zip) {
+      ASSERT_TRUE(zip.AddFile("vlrna/dem/tile.bgl", Pattern(200000, 3)));
+    });
+    std::string path = Map("D:\\setup.103");
+    std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+    file.seekp(100000);
+    char byte = 0;
+    file.read(&byte, 1);
+    file.seekp(100000);
+    byte = static_cast<char>(byte ^ 0x20);
+    file.write(&byte, 1);
+    file.close();
+    ArchiveZip zip = MakeZip();
+    ASSERT_EQ(zip.zOpenZipFile("D:\\setup.103"), 0);
+    EXPECT_EQ(zip.zExtractAll("C:\\", "B57A1CF7", 1, 1, 0, {}), 1);
+    std::string error = zip.zGetLastErrorAsText();
+    EXPECT_NE(error.find("Damaged data in archive D:\\setup.103, entry vlrna/dem/tile.bgl"),
+              std::string::npos)
+        << error;
+  }
+}
+
+TEST_F(ArchiveZipTest, MissingOrForeignFilesDoNotOpen) {
+  std::ofstream(Map("D:\\setup.104")) << "This is not a zip archive at all.\r\n";
+  std::ofstream(Map("D:\\setup.201"));
+  ArchiveZip zip = MakeZip();
+  for (const char* path : {"D:\\setup.104", "D:\\setup.201", "D:\\setup.999", "Q\\x"}) {
+    EXPECT_NE(zip.zOpenZipFile(path), 0) << path;
+    EXPECT_NE(zip.zGetLastErrorAsText().find(std::string("Cannot open archive ") + path),
+              std::string::npos)
+        << zip.zGetLastErrorAsText();
+    EXPECT_EQ(zip.zGetTotalBytes(), 0u);
+    uint64_t entries = 0, bytes = 0;
+    EXPECT_EQ(zip.zGetRunTimeInfo(entries, bytes), 0);
+    EXPECT_EQ(zip.zExtractAll("C:\\", "", 1, 1, 0, {}), 1);
+  }
+}
+
+TEST_F(ArchiveZipTest, EmptyArchiveUnpacksNothingSuccessfully) {
+  Build("setup.105", Encrypted(ZipEncryption::kTraditional), [](ZipBuilder&) {});
+  ArchiveZip zip = MakeZip();
+  ASSERT_EQ(zip.zOpenZipFile("D:\\setup.105"), 0) << zip.zGetLastErrorAsText();
+  EXPECT_EQ(zip.zGetTotalBytes(), 0u);
+  EXPECT_EQ(zip.zExtractAll("C:\\FSX\\", "603BC333", 1, 1, 0, {}), 0);
+  EXPECT_TRUE(fs::is_directory(root_ / "c/FSX"));
+}
+
+TEST_F(ArchiveZipTest, ExistingFilesAreReplacedEvenWhenReadOnly) {
+  fs::create_directories(root_ / "c/FSX/Autogen");
+  std::ofstream(root_ / "c/FSX/Autogen/default.xml") << "old content that is longer";
+  fs::permissions(root_ / "c/FSX/Autogen/default.xml", fs::perms::owner_read);
+  Build("setup.105", Encrypted(ZipEncryption::kTraditional),
+        [](ZipBuilder& zip) { ASSERT_TRUE(zip.AddFile("Autogen/default.xml", "new")); });
+  ArchiveZip zip = MakeZip();
+  ASSERT_EQ(zip.zOpenZipFile("D:\\setup.105"), 0);
+  ASSERT_EQ(zip.zExtractAll("C:\\FSX\\", "B57A1CF7", 1, 1, 0, {}), 0) << zip.zGetLastErrorAsText();
+  EXPECT_EQ(Read(root_ / "c/FSX/Autogen/default.xml"), "new");
+}
+
+TEST_F(ArchiveZipTest, FlaggedAndUnflaggedNamesBecomeAnsiTexts) {
+  ZipBuilder::Options unflagged = Encrypted(ZipEncryption::kNone);
+  unflagged.name_code_page = "CP1252";
+  Build("setup.201", unflagged, [](ZipBuilder& zip) {
+    ASSERT_TRUE(zip.AddFile("vlrna/Z\xc3\xbcrich/caf\xc3\xa9.txt", "1252"));
+  });
+  Build("setup.202", Encrypted(ZipEncryption::kNone), [](ZipBuilder& zip) {
+    ASSERT_TRUE(zip.AddFile("vlrna/M\xc3\xbcnchen/\xe2\x82\xac.txt", "utf8"));
+  });
+  std::vector<std::string> ansi_names;
+  ArchiveZip zip({[&](const std::string& path) {
+                    ansi_names.push_back(path);
+                    return Map(path);
+                  },
+                  "CP1252", 2});
+  for (const char* archive : {"D:\\setup.201", "D:\\setup.202"}) {
+    ASSERT_EQ(zip.zOpenZipFile(archive), 0);
+    ASSERT_EQ(zip.zExtractAll("C:\\S\\", "", 1, 1, 0, {}), 0) << zip.zGetLastErrorAsText();
+  }
+  EXPECT_EQ(Read(root_ / "c/S/vlrna/Z\xc3\xbcrich/caf\xc3\xa9.txt"), "1252");
+  EXPECT_EQ(Read(root_ / "c/S/vlrna/M\xc3\xbcnchen/\xe2\x82\xac.txt"), "utf8");
+  EXPECT_NE(std::find(ansi_names.begin(), ansi_names.end(), "C:\\S\\vlrna\\M\xfcnchen\\\x80.txt"),
+            ansi_names.end());
+}
+
+TEST_F(ArchiveZipTest, HostileEntriesRefuseTheWholeArchiveWritingNothing) {
+  const char* kHostile[] = {"../escape.txt", "vlrna/../../escape.txt",        "/tmp/escape.txt",
+                            "C:/escape.txt", "\\\\server\\share\\escape.txt", "x.txt:ads"};
+  for (const char* name : kHostile) {
+    Build("setup.203", Encrypted(ZipEncryption::kTraditional), [&](ZipBuilder& zip) {
+      ASSERT_TRUE(zip.AddFile("vlrna/first.txt", "first"));
+      ASSERT_TRUE(zip.AddFile(name, "escaped"));
+    });
+    std::set<std::string> before = Tree();
+    ArchiveZip zip = MakeZip();
+    ASSERT_EQ(zip.zOpenZipFile("D:\\setup.203"), 0) << name;
+    EXPECT_EQ(zip.zExtractAll("C:\\Scenery\\vlrna\\..\\", "B57A1CF7", 1, 1, 0, {}), 1) << name;
+    EXPECT_EQ(Tree(), before) << name;
+    EXPECT_NE(zip.zGetLastErrorAsText().find("refused"), std::string::npos) << name;
+  }
+  Build("setup.204", Encrypted(ZipEncryption::kNone), [](ZipBuilder& zip) {
+    ASSERT_TRUE(zip.AddSymlink("vlrna/link", "/etc"));
+    ASSERT_TRUE(zip.AddFile("vlrna/link/passwd", "owned"));
+  });
+  std::set<std::string> before = Tree();
+  ArchiveZip zip = MakeZip();
+  ASSERT_EQ(zip.zOpenZipFile("D:\\setup.204"), 0);
+  EXPECT_EQ(zip.zExtractAll("C:\\", "", 1, 1, 0, {}), 1);
+  EXPECT_EQ(Tree(), before);
+  EXPECT_NE(zip.zGetLastErrorAsText().find("vlrna/link"), std::string::npos);
+}
+
+TEST_F(ArchiveZipTest, UnwritableFileFailsNamingIt) {
+  fs::create_directories(root_ / "c/FSX/Effects/fx.txt");  // a folder where a file goes
+  Build("setup.105", Encrypted(ZipEncryption::kTraditional),
+        [](ZipBuilder& zip) { ASSERT_TRUE(zip.AddFile("Effects/fx.txt", "fx")); });
+  ArchiveZip zip = MakeZip();
+  ASSERT_EQ(zip.zOpenZipFile("D:\\setup.105"), 0);
+  EXPECT_EQ(zip.zExtractAll("C:\\FSX\\", "B57A1CF7", 1, 1, 0, {}), 1);
+  EXPECT_NE(zip.zGetLastErrorAsText().find("Cannot write C:\\FSX\\Effects\\fx.txt"),
+            std::string::npos)
+      << zip.zGetLastErrorAsText();
+}
+
+// Worker one blocks on a named pipe until worker two's file is complete; one
+// thread doing both in turn would never get there.
+TEST_F(ArchiveZipTest, WorkersRunConcurrently) {
+  const std::string second = Pattern(500'000, 5);
+  Build("setup.101", Encrypted(ZipEncryption::kTraditional), [&](ZipBuilder& zip) {
+    ASSERT_TRUE(zip.AddFile("vlrna/pipe", std::string(600'000, 'p')));
+    ASSERT_TRUE(zip.AddFile("vlrna/second.bgl", second));
+  });
+  fs::create_directories(root_ / "c/S/vlrna");
+  fs::path pipe = root_ / "c/S/vlrna/pipe";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0);
+  int reader = -1;
+  bool second_first = false;
+  auto start = std::chrono::steady_clock::now();
+  ArchiveZip zip = MakeZip(2);
+  ASSERT_EQ(zip.zOpenZipFile("D:\\setup.101"), 0);
+  int32_t result = zip.zExtractAll("C:\\S\\", "B57A1CF7", 1, 1, 0, [&] {
+    fs::path done = root_ / "c/S/vlrna/second.bgl";
+    std::error_code ignored;
+    bool complete = fs::file_size(done, ignored) == second.size();
+    bool late = std::chrono::steady_clock::now() - start > std::chrono::seconds(20);
+    if (reader < 0 && (complete || late)) {
+      second_first = complete;
+      reader = open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+    }
+    char sink[65536];
+    while (reader >= 0 && read(reader, sink, sizeof sink) > 0) {
+    }
+  });
+  if (reader >= 0) close(reader);
+  EXPECT_EQ(result, 0) << zip.zGetLastErrorAsText();
+  EXPECT_TRUE(second_first);
+}
+
+TEST_F(ArchiveZipTest, FailingProgressHandlerStopsTheWorkersAndPassesOn) {
+  Build("setup.101", Encrypted(ZipEncryption::kTraditional), [&](ZipBuilder& zip) {
+    for (int i = 0; i < 8; ++i) {
+      ASSERT_TRUE(zip.AddFile("vlrna/f" + std::to_string(i), Pattern(2'000'000, i)));
+    }
+  });
+  ArchiveZip zip = MakeZip(2);
+  ASSERT_EQ(zip.zOpenZipFile("D:\\setup.101"), 0);
+  struct Ended {};
+  EXPECT_THROW(zip.zExtractAll("C:\\", "B57A1CF7", 1, 1, 0, [] { throw Ended{}; }), Ended);
+}
+
+}  // namespace
+}  // namespace vlrna

@@ -1,0 +1,104 @@
+#include "platform/archive/extract_plan.h"
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <set>
+
+#include "platform/archive/entry_name.h"
+
+namespace vlrna {
+namespace {
+
+// Windows matches names without regard to case.
+std::string FoldCase(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+std::string Join(const std::string& folder, const std::vector<std::string>& parts, size_t count) {
+  std::string path = folder;
+  for (size_t i = 0; i < count; ++i) {
+    if (i > 0) path += '\\';
+    path += parts[i];
+  }
+  return path;
+}
+
+std::string Refusal(const std::string& archive_path, const ZipEntry& entry,
+                    const std::string& why) {
+  return "Archive " + archive_path + " holds the entry " + PrintableName(entry.name) +
+         ", which is refused because " + why + "; nothing of the archive was unpacked";
+}
+
+// Files that land on the same path form one group; groups are dealt to the
+// least loaded worker, largest first.
+void Distribute(std::vector<PlannedFile> files, int workers, ExtractPlan& plan) {
+  std::map<std::string, std::vector<PlannedFile>> groups;
+  for (PlannedFile& file : files) groups[FoldCase(file.windows_path)].push_back(std::move(file));
+  std::vector<std::pair<uint64_t, std::vector<PlannedFile>*>> by_size;
+  for (auto& [path, group] : groups) {
+    uint64_t size = 0;
+    for (const PlannedFile& file : group) size += file.entry->size + 1;
+    by_size.emplace_back(size, &group);
+  }
+  std::stable_sort(by_size.begin(), by_size.end(),
+                   [](const auto& a, const auto& b) { return a.first > b.first; });
+  plan.work.assign(std::max(workers, 1), {});
+  std::vector<uint64_t> load(plan.work.size(), 0);
+  for (auto& [size, group] : by_size) {
+    size_t least = std::min_element(load.begin(), load.end()) - load.begin();
+    load[least] += size;
+    for (PlannedFile& file : *group) plan.work[least].push_back(std::move(file));
+  }
+  for (auto& work : plan.work) {
+    std::sort(work.begin(), work.end(),
+              [](const PlannedFile& a, const PlannedFile& b) { return a.index < b.index; });
+  }
+}
+
+}  // namespace
+
+bool PlanExtraction(const std::string& archive_path, const std::vector<ZipEntry>& entries,
+                    const std::string& destination, const PathMapper& map_path, int workers,
+                    ExtractPlan& plan, std::string& error) {
+  const std::string base = ResolveWindowsFolder(destination);
+  std::set<std::string> windows_folders = {base};
+  std::vector<PlannedFile> files;
+  for (size_t i = 0; i < entries.size(); ++i) {
+    const ZipEntry& entry = entries[i];
+    if (entry.kind == ZipEntry::kLink || entry.kind == ZipEntry::kDevice) {
+      error = Refusal(archive_path, entry, "it is a link or a device");
+      return false;
+    }
+    EntryNameCheck check = CheckEntryName(entry.name);
+    if (!check.accepted()) {
+      error = Refusal(archive_path, entry, check.refusal);
+      return false;
+    }
+    bool folder = entry.kind == ZipEntry::kFolder;
+    size_t folder_parts = folder ? check.parts.size() : check.parts.size() - 1;
+    windows_folders.insert(Join(base, check.parts, folder_parts));
+    if (!folder) files.push_back({i, &entry, Join(base, check.parts, check.parts.size()), ""});
+  }
+  for (const std::string& windows : windows_folders) {
+    std::string native = map_path(windows);
+    if (native.empty()) {
+      error = "The folder " + windows + " for archive " + archive_path + " cannot be reached";
+      return false;
+    }
+    plan.native_folders.push_back(std::move(native));
+  }
+  for (PlannedFile& file : files) {
+    file.native_path = map_path(file.windows_path);
+    if (file.native_path.empty()) {
+      error =
+          "The file " + file.windows_path + " for archive " + archive_path + " cannot be reached";
+      return false;
+    }
+  }
+  Distribute(std::move(files), workers, plan);
+  return true;
+}
+
+}  // namespace vlrna

@@ -1,0 +1,61 @@
+#ifndef VLRNA_PLATFORM_ARCHIVE_ZIP_BUILDER_H_
+#define VLRNA_PLATFORM_ARCHIVE_ZIP_BUILDER_H_
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "platform/archive/utf8_locale.h"
+
+struct archive;
+
+namespace vlrna {
+
+enum class ZipEncryption { kNone, kTraditional, kAes256 };
+
+// Writes a zip archive with libarchive, entry by entry, for the package
+// author's packing tool and for tests. Names are given as UTF-8; names
+// outside ASCII are stored flagged as UTF-8 unless `name_code_page` says to
+// store them unflagged in that code page. Every operation returns false and
+// sets error() when it fails. Made and used on one thread.
+class ZipBuilder {
+ public:
+  struct Options {
+    ZipEncryption encryption = ZipEncryption::kNone;
+    std::string password;
+    bool deflate = true;
+    std::string name_code_page;  // "" for UTF-8
+  };
+
+  ZipBuilder() = default;
+  ~ZipBuilder();
+  ZipBuilder(const ZipBuilder&) = delete;
+  ZipBuilder& operator=(const ZipBuilder&) = delete;
+
+  bool Open(const std::string& native_path, const Options& options);
+  bool AddFile(const std::string& name, std::string_view content, int64_t mtime = 0);
+  // Streams a file from disk; `progress` hears the bytes of each block.
+  bool AddFileFrom(const std::string& name, const std::string& native_source, int64_t mtime,
+                   const std::function<void(uint64_t)>& progress = {});
+  bool AddFolder(const std::string& name, int64_t mtime = 0);
+  // A symbolic link entry: packing never makes one, tests do.
+  bool AddSymlink(const std::string& name, const std::string& target);
+  // Finishes the archive; without it the file is incomplete.
+  bool Close();
+
+  const std::string& error() const { return error_; }
+
+ private:
+  bool Check(int result);
+  bool WriteHeader(const std::string& name, unsigned type, uint64_t size, int64_t mtime,
+                   const std::string& link_target = "");
+
+  ScopedUtf8Locale utf8_locale_;
+  struct archive* archive_ = nullptr;
+  std::string error_;
+};
+
+}  // namespace vlrna
+
+#endif  // VLRNA_PLATFORM_ARCHIVE_ZIP_BUILDER_H_

@@ -1,0 +1,70 @@
+#ifndef VLRNA_PLATFORM_ARCHIVE_ZIP_READER_H_
+#define VLRNA_PLATFORM_ARCHIVE_ZIP_READER_H_
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/archive/utf8_locale.h"
+
+struct archive;
+
+namespace vlrna {
+
+// What a reader learns of one entry from its header.
+struct ZipEntry {
+  enum Kind { kFile, kFolder, kLink, kDevice };
+
+  std::string name;  // 8-bit text in the reader's code page, as stored
+  Kind kind = kFile;
+  uint64_t size = 0;  // unpacked bytes
+  bool has_mtime = false;
+  int64_t mtime = 0;  // seconds since 1970
+  int64_t mtime_nsec = 0;
+};
+
+// One libarchive reader over one zip file. Entry names flagged as UTF-8 and
+// unflagged names (taken as `code_page`) both arrive as 8-bit text in
+// `code_page`. A reader belongs to the thread that made it: it switches that
+// thread's character set for its lifetime, so it must be destroyed there too.
+class ZipReader {
+ public:
+  enum Step { kError = -1, kEnd = 0, kEntry = 1 };
+
+  ZipReader(std::string native_path, std::string_view code_page);
+  ~ZipReader();
+  ZipReader(const ZipReader&) = delete;
+  ZipReader& operator=(const ZipReader&) = delete;
+
+  // Opens the file for reading, decrypting with `password`. False when the
+  // file cannot be read or is not a zip archive (see error()).
+  bool Open(const std::string& password);
+
+  // Reads the next entry's header into `entry`.
+  Step Next(ZipEntry& entry);
+
+  // The next block of the current entry's data, at `offset` in the file to be
+  // written. kEnd after the last block.
+  Step ReadBlock(const void*& data, size_t& size, int64_t& offset);
+
+  // Passes over the current entry's data without unpacking it.
+  bool Skip();
+
+  // libarchive's text for the last failure.
+  std::string error() const;
+
+  // The errno behind the last failure, or 0.
+  int error_number() const;
+
+ private:
+  ScopedUtf8Locale utf8_locale_;
+  std::string native_path_;
+  std::string code_page_;
+  struct archive* archive_ = nullptr;
+  std::string name_error_;
+};
+
+}  // namespace vlrna
+
+#endif  // VLRNA_PLATFORM_ARCHIVE_ZIP_READER_H_

@@ -1,0 +1,68 @@
+#ifndef VLRNA_PLATFORM_ZIP_H_
+#define VLRNA_PLATFORM_ZIP_H_
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace vlrna {
+
+// The zip library the installation calls to unpack the archives of the
+// installation set. It holds one current archive at a time. Paths are Windows
+// paths ("D:\setup.101", "C:\Scenery\vlrna\..\") in the system's 8-bit code
+// page; the backend maps them to the machine's own.
+//
+// The operations keep the names and results of the library the wizard was
+// written against. Byte figures are 64 bits wide, so archives of 4 GiB and more
+// show a true progress.
+class Zip {
+ public:
+  // Called on the thread that called zExtractAll, as often as the library
+  // likes, while it works. Reads its figures through zGetRunTimeInfo.
+  using ProgressCallback = std::function<void()>;
+
+  virtual ~Zip() = default;
+
+  // Opens `path` as the one current archive, closing any archive still open.
+  // 0 on success; any other value is a failure that zGetLastErrorAsText
+  // describes (missing, unreadable, not a zip archive).
+  virtual int32_t zOpenZipFile(const std::string& path) = 0;
+
+  // Total bytes of the current archive's entries once unpacked, in the unit of
+  // zGetRunTimeInfo's bytes done; 0 when no archive is open.
+  virtual uint64_t zGetTotalBytes() = 0;
+
+  // Unpacks every entry of the current archive below `destination`, with the
+  // folder names stored in the archive, decrypting with `password`. Existing
+  // files are replaced; modification times are kept. `destination` may contain
+  // ".." steps; they are resolved before any entry is judged. Entries whose
+  // names would leave the destination, and link or device entries, fail the
+  // call before anything of the archive is written.
+  //
+  // The three flags are taken for the caller's sake (the wizard passes 1, 1,
+  // 0) and do not change what is done. `progress` is called on the calling
+  // thread only; the call returns when all work has ended.
+  //
+  // 1 on failure (wrong password, damaged data, a full disk, a file that cannot
+  // be written, a refused name: see zGetLastErrorAsText); 0 on success. What
+  // was written before a failure stays.
+  virtual int32_t zExtractAll(const std::string& destination, const std::string& password,
+                              int32_t flag1, int32_t flag2, int32_t flag3,
+                              const ProgressCallback& progress) = 0;
+
+  // A text describing the last failure, naming the archive and, where one was
+  // involved, the entry. Empty when nothing has failed yet.
+  virtual std::string zGetLastErrorAsText() = 0;
+
+  // Fills in the figures of the extraction running or last run: entries done
+  // and bytes done (unpacked bytes written). Returns non-zero when figures are
+  // available, 0 when no archive is open.
+  virtual int32_t zGetRunTimeInfo(uint64_t& entries_done, uint64_t& bytes_done) = 0;
+
+  // Closes the current archive. Returns 0; closing with none open is no error.
+  virtual int32_t zCloseZipFile() = 0;
+};
+
+}  // namespace vlrna
+
+#endif  // VLRNA_PLATFORM_ZIP_H_
