@@ -55,16 +55,17 @@ TEST(PosixProcessesTest, WindowsProgramsUnderWineShowAsThemselves) {
   prefix.Write("drive_c/Medium/VLRSetup.exe", "");
   prefix.Write("bin/wine64-preloader", "");
   namespace fs = std::filesystem;
+  using std::string_literals::operator""s;
   auto process = [&](const std::string& pid, const std::string& exe, const std::string& cmdline) {
     prefix.MakeFolder("proc/" + pid);
     if (!exe.empty()) fs::create_symlink(exe, prefix.Path("proc/" + pid + "/exe"));
     prefix.Write("proc/" + pid + "/cmdline", cmdline);
   };
   process("4242", prefix.Path("bin/wine64-preloader"),
-          std::string("C:\\Program Files (x86)\\Steam\\FSX\\fsx.exe\0-x\0", 46));
+          "C:\\Program Files (x86)\\Steam\\FSX\\fsx.exe\0-x\0"s);
   process("77", prefix.Path("drive_c/Medium/VLRSetup.exe") + " (deleted)", "");
   process("88", "", "");  // another user's process: no readable exe
-  process("99", prefix.Path("bin/wine64-preloader"), std::string("/usr/lib/wine/wineserver\0", 25));
+  process("99", prefix.Path("bin/wine64-preloader"), "/usr/lib/wine/wineserver\0"s);
   prefix.MakeFolder("proc/self");
 
   WinePrefix wine = prefix.Open();

@@ -91,6 +91,21 @@ TEST(PosixSystemTest, EndProcessFlushesAndEndsWithTheCode) {
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 3);
 }
 
+TEST(PosixSoundTest, SoundGoesOutOnlyWhereThereIsAServerOrADevice) {
+  TestPrefix folder;
+  folder.MakeFolder("snd");
+  folder.MakeFolder("run");
+  EXPECT_FALSE(SoundOutputPresent(folder.Path("snd"), folder.Path("run"), ""));
+  EXPECT_FALSE(SoundOutputPresent(folder.Path("none"), "", ""));
+  folder.Write("snd/controlC0", "");
+  EXPECT_FALSE(SoundOutputPresent(folder.Path("snd"), folder.Path("run"), ""));
+  EXPECT_TRUE(SoundOutputPresent(folder.Path("snd"), folder.Path("run"), "tcp:host"));
+  folder.Write("run/pipewire-0", "");
+  EXPECT_TRUE(SoundOutputPresent(folder.Path("snd"), folder.Path("run"), ""));
+  folder.Write("snd/pcmC0D0p", "");
+  EXPECT_TRUE(SoundOutputPresent(folder.Path("snd"), "", ""));
+}
+
 TEST(PosixSoundTest, NoDeviceOrNoFileIsSilence) {
   TestPrefix prefix;
   WinePrefix wine = prefix.Open();

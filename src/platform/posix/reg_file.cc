@@ -75,6 +75,11 @@ std::optional<std::u32string> ParseQuoted(std::string_view s, size_t& pos, char 
       out.push_back(ParseEscape(s, pos));
       continue;
     }
+    if (static_cast<unsigned char>(c) < 0x80) {
+      out.push_back(static_cast<unsigned char>(c));
+      ++pos;
+      continue;
+    }
     size_t start = pos++;
     while (pos < s.size() && (static_cast<unsigned char>(s[pos]) & 0xC0) == 0x80) ++pos;
     out += DecodeUtf8(s.substr(start, pos - start));
@@ -184,11 +189,14 @@ std::string Utf16Data(std::string_view utf8) {
 
 RegKeyData& RegHive::MakeKey(std::string_view path) {
   std::string key = KeyOf(path);
-  for (size_t slash = key.find('\\'); slash != std::string::npos;
-       slash = key.find('\\', slash + 1)) {
-    keys_.try_emplace(key.substr(0, slash));
+  auto [it, added] = keys_.try_emplace(key);
+  RegKeyData& data = it->second;  // stays put while the table grows
+  // Parents, nearest first, until one exists: its own parents exist too.
+  for (size_t slash = key.rfind('\\'); added && slash != std::string::npos && slash > 0;
+       slash = key.rfind('\\', slash - 1)) {
+    added = keys_.try_emplace(key.substr(0, slash)).second;
   }
-  return keys_[key];
+  return data;
 }
 
 const RegKeyData* RegHive::FindKey(std::string_view path) const {
@@ -234,7 +242,8 @@ void RegHive::ParseLine(std::string_view line, int number, RegKeyData*& key) {
 
 RegHive RegHive::Parse(std::string_view text) {
   RegHive hive;
-  hive.keys_.try_emplace("");  // the root itself
+  hive.keys_.reserve(text.size() / 128);  // about one key in every few lines
+  hive.keys_.try_emplace("");             // the root itself
   RegKeyData* key = nullptr;
   int number = 0;
   size_t pos = 0;

@@ -133,6 +133,13 @@ WinePrefix WinePrefix::Open(const std::string& unix_root) {
     if (!Exists(root + "/" + part)) throw NotAPrefix(root, std::string("it has no ") + part);
   }
   if (!IsFolder(root + "/dosdevices")) throw NotAPrefix(root, "it has no dosdevices folder");
+  // Wine itself refuses a prefix of another user; files written there would
+  // belong to the wrong user.
+  struct stat st;
+  if (stat(root.c_str(), &st) == 0 && st.st_uid != geteuid()) {
+    throw NotAPrefix(root, "it belongs to another user (uid " + std::to_string(st.st_uid) +
+                               "); start the installer as that user or choose your own prefix");
+  }
   prefix.root_ = root;
   prefix.LoadRegistry();
   prefix.FindUser();

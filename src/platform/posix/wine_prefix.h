@@ -19,8 +19,9 @@ namespace vlrna {
 class WinePrefix {
  public:
   // Opens $WINEPREFIX, or ~/.wine when it is unset. Raises RuntimeError 76
-  // when the folder is missing or lacks system.reg, user.reg or dosdevices/;
-  // the description names the folder and says how to choose another prefix.
+  // when the folder is missing, lacks system.reg, user.reg or dosdevices/, or
+  // belongs to another user (which Wine refuses as well); the description
+  // names the folder and says how to choose another prefix.
   static WinePrefix FromEnvironment();
   // Opens the prefix at `unix_root`, with the same check.
   static WinePrefix Open(const std::string& unix_root);

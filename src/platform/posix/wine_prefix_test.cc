@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <unistd.h>
 
 #include "platform/posix/test_prefix.h"
 #include "platform/runtime_error.h"
@@ -57,6 +58,15 @@ TEST(WinePrefixTest, RefusesWhatIsNoPrefixNamingThePathAndTheWayOut) {
   EXPECT_NE(OpenError(prefix.Path("half")).find("user.reg"), std::string::npos);
   prefix.Write("half/user.reg", TestPrefix::kUserHeader);
   EXPECT_NE(OpenError(prefix.Path("half")).find("dosdevices"), std::string::npos);
+
+  if (geteuid() == 0) {  // only root can give the prefix away
+    prefix.MakeFolder("other");
+    prefix.Write("other/system.reg", TestPrefix::kSystemHeader);
+    prefix.Write("other/user.reg", TestPrefix::kUserHeader);
+    prefix.MakeFolder("other/dosdevices");
+    ASSERT_EQ(chown(prefix.Path("other").c_str(), 4242, 4242), 0);
+    EXPECT_NE(OpenError(prefix.Path("other")).find("another user"), std::string::npos);
+  }
 
   ScopedEnv env("WINEPREFIX", prefix.root().c_str());
   EXPECT_EQ(WinePrefix::FromEnvironment().root(), prefix.root());
