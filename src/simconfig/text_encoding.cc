@@ -3,33 +3,10 @@
 #include <array>
 #include <cstdint>
 
+#include "platform/unicode_text.h"
+
 namespace vlrna {
 namespace {
-
-// Code page 1252 from 0x80 to 0x9F. The five unassigned bytes map to the C1
-// controls of the same value, as Windows maps them, so every byte survives.
-constexpr std::array<char32_t, 32> kCp1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-void AppendUtf8(char32_t c, std::string& out) {
-  if (c < 0x80) {
-    out.push_back(static_cast<char>(c));
-  } else if (c < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  } else if (c < 0x10000) {
-    out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-    out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  }
-}
 
 // Reads one character at `pos` and moves past it. Lone surrogates encoded in
 // three bytes are accepted (they come from UTF-16 files). Returns false and
@@ -147,7 +124,7 @@ std::string AnsiToUtf8(std::string_view ansi) {
   out.reserve(ansi.size());
   for (char ch : ansi) {
     auto b = static_cast<uint8_t>(ch);
-    AppendUtf8(b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80] : char32_t{b}, out);
+    AppendUtf8(b >= 0x80 && b < 0xA0 ? kWindows1252High[b - 0x80] : char32_t{b}, out);
   }
   return out;
 }
@@ -163,8 +140,8 @@ std::string Utf8ToAnsi(std::string_view utf8) {
       out.push_back(static_cast<char>(c));
     } else {
       char mapped = '?';
-      for (size_t i = 0; i < kCp1252High.size(); ++i) {
-        if (kCp1252High[i] == c) mapped = static_cast<char>(0x80 + i);
+      for (size_t i = 0; i < kWindows1252High.size(); ++i) {
+        if (kWindows1252High[i] == c) mapped = static_cast<char>(0x80 + i);
       }
       out.push_back(mapped);
     }

@@ -3,27 +3,17 @@
 #include <QList>
 #include <array>
 
+#include "platform/unicode_text.h"
+
 namespace vlrna {
 namespace {
 
-// The characters of the bytes 0x80 to 0x9F; the rest of the code page equals
-// Latin-1.
-constexpr std::array<char16_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  //
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  //
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  //
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
-char16_t CharOf(unsigned char byte) {
-  if (byte >= 0x80 && byte < 0xA0) return kHighControls[byte - 0x80];
-  return byte;
-}
+char16_t CharOf(unsigned char byte) { return static_cast<char16_t>(Windows1252ToUnicode(byte)); }
 
 char ByteOf(char32_t c) {
   if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
-  for (size_t i = 0; i < kHighControls.size(); ++i) {
-    if (kHighControls[i] == c) return static_cast<char>(0x80 + i);
+  for (size_t i = 0; i < kWindows1252High.size(); ++i) {
+    if (kWindows1252High[i] == c) return static_cast<char>(0x80 + i);
   }
   return '?';
 }
