@@ -11,6 +11,14 @@ if(VLRNA_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+if(VLRNA_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    message(FATAL_ERROR "VLRNA_FUZZ needs clang (CXX=clang++)")
+  endif()
+  add_compile_options(-fsanitize=fuzzer-no-link,address -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address)
+endif()
+
 # Collects the .cc files of the given folders, leaving out tests and fuzzers.
 function(vlrna_glob_sources out)
   set(result)

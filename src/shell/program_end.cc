@@ -34,6 +34,18 @@ void FatalError(Context& ctx, const std::string& message) {
   std::abort();  // EndProcess does not return; this keeps the promise if it ever did
 }
 
+void EndOnUntrappedError(Context& ctx, const RuntimeError& error) {
+  try {
+    ctx.platform.window.ShowMessage(
+        {kUntrappedErrorBox,
+         "Run-time error '" + std::to_string(error.number()) + "':\r\n\r\n" + error.description(),
+         kAppTitle, MessageIcon::kCritical, MessageButtons::kOk});
+  } catch (const RuntimeError&) {
+  }
+  ctx.platform.system.EndProcess(1);
+  std::abort();
+}
+
 bool ConfirmQuit(Context& ctx) {
   const auto& texts = ctx.state.MessageCatalogue;
   MessageAnswer answer = ctx.platform.window.ShowMessage(

@@ -11,6 +11,7 @@ namespace vlrna {
 // Message box ids of this module.
 inline constexpr char kFatalErrorBox[] = "fatal-error";
 inline constexpr char kConfirmQuitBox[] = "confirm-quit";
+inline constexpr char kUntrappedErrorBox[] = "untrapped-error";
 
 // The one way out of the program. Stops the sound; when `message` is not
 // empty, logs it and shows it in an "Error" box with "Program will abort!";
@@ -22,6 +23,11 @@ inline constexpr char kConfirmQuitBox[] = "confirm-quit";
 // Asks whether to cancel the installation (catalogue entries 25 and 26).
 // On yes logs "SETUP aborted by user!" and returns true.
 bool ConfirmQuit(Context& ctx);
+
+// The end of a run-time error that no routine on its way trapped: a box that
+// names it, then the process ends with exit code 1 at once, without the
+// closing sequence of FatalError and without a log line.
+[[noreturn]] void EndOnUntrappedError(Context& ctx, const RuntimeError& error);
 
 // Logs "Error Nr.<n> : <description> in Line <line> in Module <source>".
 void LogError(Context& ctx, const RuntimeError& error);

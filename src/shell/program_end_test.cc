@@ -54,6 +54,17 @@ TEST_F(ProgramEndTest, SilentFatalErrorShowsNoBoxAndSurvivesAMissingLauncher) {
             "2026.12.05  10:07:33 | Aborting...\r\n");
 }
 
+TEST_F(ProgramEndTest, AnUntrappedErrorIsNamedAndEndsWithoutTheClosingSequence) {
+  state.goLauncherProcess = ProcessInfo{7, "VLRSetup.exe", "D:\\VLRSetup.exe"};
+  EXPECT_THROW(EndOnUntrappedError(ctx, RuntimeError(53, "File not found", "License")),
+               ProcessEnded);
+  ASSERT_EQ(fake.window.messages().size(), 1u);
+  EXPECT_EQ(fake.window.messages()[0].text, "Run-time error '53':\r\n\r\nFile not found");
+  EXPECT_EQ(Log(), "");
+  EXPECT_TRUE(fake.processes.terminated.empty());
+  EXPECT_EQ(fake.system.end_calls, std::vector<int>{1});
+}
+
 TEST_F(ProgramEndTest, ConfirmQuitLogsOnlyOnYes) {
   state.MessageCatalogue[25] = "Cancel";
   state.MessageCatalogue[26] = "Really?";

@@ -17,9 +17,9 @@ WelcomePage::WelcomePage(Context& ctx, PageFlow& flow)
   Rect area = ContentArea(*this);
   const int32_t l = area.left;
   const int32_t w = area.width;
-  AddControl(*this, "Lab_Welcome", ControlKind::kLabel, {l, 150, w, 720}).font = {"", 13, true};
-  AddControl(*this, "Lab_1", ControlKind::kLabel, {l, 960, w, 1500});
-  AddControl(*this, "Lab_2", ControlKind::kLabel, {l, 2520, w, 1200});
+  AddControl(*this, "Lab_Welcome", ControlKind::kLabel, {l, 150, w, 480}).font = {"", 13, true};
+  AddControl(*this, "Lab_1", ControlKind::kLabel, {l, 720, w, 1620});
+  AddControl(*this, "Lab_2", ControlKind::kLabel, {l, 2430, w, 1380});
   AddControl(*this, "Lab_3", ControlKind::kLabel, {l, 3900, w, 270}).font = {"", 7, false};
   const Control& prev = (*this)["Cmd_Prev"];
   AddControl(*this, "Cmd_Options", ControlKind::kButton,

@@ -9,9 +9,14 @@ Control& HeadlessWindow::Reachable(std::string_view control) {
     throw std::logic_error("no page is visible to act on " + std::string(control));
   }
   Control& c = (*visible_)[control];
-  if (!c.visible || !c.enabled) {
-    throw std::logic_error(visible_->name() + "." + c.name + " is " +
-                           (c.visible ? "disabled" : "hidden"));
+  // A frame that is hidden or disabled takes what it holds with it.
+  for (const Control* at = &c; at != nullptr;
+       at = at->container.empty() ? nullptr : &(*visible_)[at->container]) {
+    if (!at->visible || !at->enabled) {
+      throw std::logic_error(visible_->name() + "." + c.name + " is " +
+                             (at->visible ? "disabled" : "hidden") +
+                             (at == &c ? "" : " with its frame " + at->name));
+    }
   }
   return c;
 }

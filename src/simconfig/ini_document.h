@@ -1,0 +1,91 @@
+#ifndef VLRNA_SIMCONFIG_INI_DOCUMENT_H_
+#define VLRNA_SIMCONFIG_INI_DOCUMENT_H_
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "simconfig/text_encoding.h"
+
+namespace vlrna {
+
+// One INI-style file ("[section]" lines, "key=value" lines below them) held
+// for reading and editing the way the Windows private-profile functions treat
+// it:
+// - section and key names match without regard to case, after the blanks
+//   around them are removed; of duplicate sections, and of duplicate keys in a
+//   section, the first is the one read and replaced;
+// - a value is read without its surrounding blanks and without one matching
+//   pair of surrounding double or single quotes;
+// - a line whose first non-blank character is ';' is a comment, a line without
+//   '=' is no key; lines before the first section belong to no section.
+// Everything an edit does not touch stays byte for byte: comments, blank
+// lines, unknown lines, the order, each line's own line end, a missing line
+// end at the end of the file, and the encoding (ANSI, or UTF-8 or UTF-16 with
+// a byte-order mark). Names and values cross this interface as ANSI text and
+// are converted for UTF-8 and UTF-16 files.
+class IniDocument {
+ public:
+  // An empty ANSI file.
+  IniDocument() = default;
+
+  // Takes a file's bytes apart. Never fails: any bytes are some INI file.
+  static IniDocument Parse(std::string_view bytes);
+
+  // The value of `key` in `section`, or nothing when either is missing.
+  std::optional<std::string> Find(std::string_view section, std::string_view key) const;
+
+  // Whether a section of that name exists.
+  bool HasSection(std::string_view section) const;
+
+  // Gives `key` in `section` the value `value`: an existing key's value is
+  // replaced in place (the key's spelling and the blanks after '=' stay); a
+  // missing key is added after the last non-blank line of its section; a
+  // missing section is added at the end of the file. New lines take the line
+  // end of the file's first line (CRLF in a file without one). The caller
+  // makes sure no text holds a line break (see IsSafeIniName/IsSafeIniValue).
+  void Set(std::string_view section, std::string_view key, std::string_view value);
+
+  // The file's bytes as they are now.
+  std::string Bytes() const;
+
+  TextEncoding encoding() const { return encoding_; }
+
+ private:
+  enum class LineEnd : uint8_t { kNone, kLf, kCrLf, kCr };
+  struct Line {
+    std::string text;  // without its line end
+    LineEnd end = LineEnd::kNone;
+  };
+  // Lines of one section, its header first; sections_[0] holds the lines
+  // before the first header and has no header.
+  using Section = std::vector<Line>;
+
+  std::string ToFileText(std::string_view ansi) const;
+  const Section* FindSection(std::string_view file_text_name) const;
+  void AddSection(Section section);
+  void InsertLine(Section& section, size_t after, std::string text);
+  Line* LastLine();
+
+  TextEncoding encoding_ = TextEncoding::kAnsi;
+  std::string tail_;
+  LineEnd style_ = LineEnd::kCrLf;
+  std::vector<Section> sections_ = {Section{}};
+  // Lower-cased trimmed name -> index of the first section of that name.
+  std::unordered_map<std::string, size_t> first_section_;
+};
+
+// Whether a section or key name can be written without changing the file's
+// structure: not empty, no line break or zero byte, no '=' in a key, no ']'
+// in a section, no '[' or ';' at the start of a key.
+bool IsSafeIniSection(std::string_view section);
+bool IsSafeIniKey(std::string_view key);
+// Whether a value can be written on one line: no line break or zero byte.
+bool IsSafeIniValue(std::string_view value);
+
+}  // namespace vlrna
+
+#endif  // VLRNA_SIMCONFIG_INI_DOCUMENT_H_

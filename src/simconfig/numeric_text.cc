@@ -1,0 +1,62 @@
+#include "simconfig/numeric_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+#include "platform/runtime_error.h"
+
+namespace vlrna {
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+size_t SkipDigits(std::string_view s, size_t pos) {
+  while (pos < s.size() && IsDigit(s[pos])) ++pos;
+  return pos;
+}
+
+RuntimeError Overflow(const std::string& what) {
+  return RuntimeError(kErrOverflow, "Overflow: " + what, "Numbers");
+}
+
+}  // namespace
+
+double NumericValue(std::string_view text) {
+  size_t pos = 0;
+  while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) ++pos;
+  bool negative = false;
+  if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) negative = text[pos++] == '-';
+  size_t start = pos;
+  pos = SkipDigits(text, pos);
+  size_t int_digits = pos - start;
+  if (pos < text.size() && text[pos] == '.') pos = SkipDigits(text, pos + 1);
+  if (int_digits == 0 && pos - start <= 1) return 0;  // no digit at all
+  if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
+    size_t exp = pos + 1;
+    if (exp < text.size() && (text[exp] == '+' || text[exp] == '-')) ++exp;
+    if (exp < text.size() && IsDigit(text[exp])) pos = SkipDigits(text, exp);
+  }
+  double value = 0;
+  auto [end, error] = std::from_chars(text.data() + start, text.data() + pos, value);
+  if (error == std::errc::result_out_of_range) {
+    // A negative exponent went below the smallest double, any other above the largest.
+    size_t e = text.find_first_of("eE", start);
+    bool tiny = e < pos && text[e + 1] == '-';
+    value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+  }
+  return negative ? -value : value;
+}
+
+int16_t ToInteger16(double value, const std::string& what) {
+  double rounded = std::nearbyint(value);  // the default mode rounds halves to even
+  if (!(rounded >= -32768.0 && rounded <= 32767.0)) throw Overflow(what);
+  return static_cast<int16_t>(rounded);
+}
+
+int16_t Increment16(int16_t a, const std::string& what) {
+  if (a == std::numeric_limits<int16_t>::max()) throw Overflow(what);
+  return static_cast<int16_t>(a + 1);
+}
+
+}  // namespace vlrna
