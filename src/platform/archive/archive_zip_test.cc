@@ -311,6 +311,22 @@ TEST_F(ArchiveZipTest, UnwritableFileFailsNamingIt) {
       << zip.zGetLastErrorAsText();
 }
 
+TEST_F(ArchiveZipTest, FullDiskFailsNamingFileArchiveAndEntry) {
+  Build("setup.202", Encrypted(ZipEncryption::kTraditional), [](ZipBuilder& zip) {
+    ASSERT_TRUE(zip.AddFile("vlrna/ortho/tile.bgl", Pattern(100000, 6)));
+  });
+  // The device that is always full stands in for the tile's file.
+  ArchiveZip zip({[this](const std::string& path) {
+                    return path == "C:\\S\\vlrna\\ortho\\tile.bgl" ? "/dev/full" : Map(path);
+                  },
+                  "CP1252", 2});
+  ASSERT_EQ(zip.zOpenZipFile("D:\\setup.202"), 0);
+  EXPECT_EQ(zip.zExtractAll("C:\\S\\", "B57A1CF7", 1, 1, 0, {}), 1);
+  EXPECT_EQ(zip.zGetLastErrorAsText(),
+            "Disk full: cannot write C:\\S\\vlrna\\ortho\\tile.bgl (No space left on device) for "
+            "archive D:\\setup.202, entry vlrna/ortho/tile.bgl");
+}
+
 // Worker one blocks on a named pipe until worker two's file is complete; one
 // thread doing both in turn would never get there.
 TEST_F(ArchiveZipTest, WorkersRunConcurrently) {
