@@ -16,28 +16,9 @@
 
 #include "make_items/catalogue_rules.h"
 #include "make_items/message_source.h"
+#include "tool_io/tool_io.h"
 
 namespace {
-
-bool ReadFile(const std::string& path, std::string& content) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return !in.bad();
-}
-
-// Writes beside the target and renames, so a failed run leaves no half file
-// that the build would take for up to date.
-bool WriteFile(const std::string& path, const std::string& content) {
-  const std::string temporary = path + ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    if (!out.flush()) return false;
-  }
-  return std::rename(temporary.c_str(), path.c_str()) == 0;
-}
 
 std::string Build(bool plain, const std::string& source_path, const std::string& source) {
   if (plain) return vlrna::ConvertPlainText(source, source_path);
@@ -60,12 +41,12 @@ int main(int argc, char** argv) {
   const std::string& source_path = args[plain ? 1 : 0];
   const std::string& output_path = args[plain ? 2 : 1];
   std::string source;
-  if (!ReadFile(source_path, source)) {
+  if (!vlrna::ReadWholeFile(source_path, source)) {
     std::cerr << source_path << ": cannot be read\n";
     return 1;
   }
   try {
-    if (!WriteFile(output_path, Build(plain, source_path, source))) {
+    if (!vlrna::WriteFileReplacing(output_path, Build(plain, source_path, source))) {
       std::cerr << output_path << ": cannot be written\n";
       return 1;
     }

@@ -1,18 +1,8 @@
 #include "make_pictures/bmp_image.h"
 
+#include "tool_io/tool_io.h"
+
 namespace vlrna {
-namespace {
-
-void Put16(std::string& out, std::uint16_t value) {
-  out += static_cast<char>(value & 0xFF);
-  out += static_cast<char>(value >> 8);
-}
-
-void Put32(std::string& out, std::uint32_t value) {
-  for (int shift = 0; shift < 32; shift += 8) out += static_cast<char>((value >> shift) & 0xFF);
-}
-
-}  // namespace
 
 std::string EncodeBmp24(const RgbImage& image) {
   constexpr std::uint32_t kHeaderBytes = 14 + 40;
@@ -22,20 +12,20 @@ std::string EncodeBmp24(const RgbImage& image) {
   std::string out;
   out.reserve(kHeaderBytes + pixel_bytes);
   out += "BM";
-  Put32(out, kHeaderBytes + pixel_bytes);
-  Put32(out, 0);  // reserved
-  Put32(out, kHeaderBytes);
-  Put32(out, 40);  // BITMAPINFOHEADER
-  Put32(out, static_cast<std::uint32_t>(image.width));
-  Put32(out, static_cast<std::uint32_t>(image.height));  // positive: bottom row first
-  Put16(out, 1);                                         // planes
-  Put16(out, 24);                                        // bits per pixel
-  Put32(out, 0);                                         // BI_RGB, uncompressed
-  Put32(out, pixel_bytes);
-  Put32(out, kPixelsPerMetre);
-  Put32(out, kPixelsPerMetre);
-  Put32(out, 0);  // colours used
-  Put32(out, 0);  // important colours
+  PutLittleEndian32(out, kHeaderBytes + pixel_bytes);
+  PutLittleEndian32(out, 0);  // reserved
+  PutLittleEndian32(out, kHeaderBytes);
+  PutLittleEndian32(out, 40);  // BITMAPINFOHEADER
+  PutLittleEndian32(out, static_cast<std::uint32_t>(image.width));
+  PutLittleEndian32(out, static_cast<std::uint32_t>(image.height));  // positive: bottom row first
+  PutLittleEndian16(out, 1);                                         // planes
+  PutLittleEndian16(out, 24);                                        // bits per pixel
+  PutLittleEndian32(out, 0);                                         // BI_RGB, uncompressed
+  PutLittleEndian32(out, pixel_bytes);
+  PutLittleEndian32(out, kPixelsPerMetre);
+  PutLittleEndian32(out, kPixelsPerMetre);
+  PutLittleEndian32(out, 0);  // colours used
+  PutLittleEndian32(out, 0);  // important colours
   const std::size_t padding = row_bytes - static_cast<std::size_t>(image.width) * 3;
   for (int y = image.height - 1; y >= 0; --y) {
     const std::uint8_t* row = image.rgb.data() + static_cast<std::size_t>(y) * image.width * 3;

@@ -10,6 +10,7 @@
 
 #include "make_pictures/bmp_image.h"
 #include "make_pictures/landscape.h"
+#include "tool_io/tool_io.h"
 
 namespace {
 
@@ -24,18 +25,6 @@ constexpr Picture kPictures[] = {{"vlrna_1024.bmp", 1024, 768},
                                  {"vlrna_1680.bmp", 1680, 1050},
                                  {"vlrna_1920.bmp", 1920, 1080}};
 
-// Writes beside the target and renames, so a failed run leaves no half file.
-bool WriteFile(const std::string& path, const std::string& content) {
-  const std::string temporary = path + ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    if (!out.flush()) return false;
-  }
-  return std::rename(temporary.c_str(), path.c_str()) == 0;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -46,7 +35,7 @@ int main(int argc, char** argv) {
   for (const Picture& picture : kPictures) {
     const std::string path = std::string(argv[1]) + "/" + picture.name;
     const vlrna::RgbImage image = vlrna::DrawLandscape(picture.width, picture.height);
-    if (!WriteFile(path, vlrna::EncodeBmp24(image))) {
+    if (!vlrna::WriteFileReplacing(path, vlrna::EncodeBmp24(image))) {
       std::cerr << path << ": cannot be written\n";
       return 1;
     }

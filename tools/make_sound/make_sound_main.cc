@@ -8,6 +8,7 @@
 
 #include "make_sound/chime.h"
 #include "make_sound/wave_file.h"
+#include "tool_io/tool_io.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
@@ -15,17 +16,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string path = argv[1];
-  const std::string temporary = path + ".tmp";
   const std::string bytes = vlrna::EncodeWave16(vlrna::SynthesizeChime(), vlrna::kChimeSampleRate);
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out.flush()) {
-      std::cerr << temporary << ": cannot be written\n";
-      return 1;
-    }
-  }
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+  if (!vlrna::WriteFileReplacing(path, bytes)) {
     std::cerr << path << ": cannot be written\n";
     return 1;
   }
