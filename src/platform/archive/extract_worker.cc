@@ -37,7 +37,7 @@ void FailWrite(ExtractShared& shared, const PlannedFile& file, const WriteFailur
 // does not, with nothing written; true when done or failed (see `shared`).
 bool ExtractFast(TraditionalEntryReader& fast, const PlannedFile& file, OutputFile& output,
                  ExtractShared& shared) {
-  const ZipDirectoryEntry* raw = fast.Find(file.index, file.entry->size);
+  const ZipDirectoryEntry* raw = fast.Find(file.index, file.entry->size, file.entry->name);
   if (raw == nullptr || shared.password.empty()) return false;
   std::string reason;
   WriteFailure failure;

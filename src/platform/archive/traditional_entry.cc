@@ -69,9 +69,15 @@ TraditionalEntryReader::~TraditionalEntryReader() {
   if (fd_ >= 0) close(fd_);
 }
 
-const ZipDirectoryEntry* TraditionalEntryReader::Find(size_t index, uint64_t size) const {
+const ZipDirectoryEntry* TraditionalEntryReader::Find(size_t index, uint64_t size,
+                                                      std::string_view name) const {
   if (index >= directory_.size()) return nullptr;
   const ZipDirectoryEntry& entry = directory_[index];
+  // Both readers must mean the same entry; other names are converted and
+  // cannot be compared byte for byte.
+  bool ascii = std::all_of(entry.name.begin(), entry.name.end(),
+                           [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (ascii && entry.name != name) return nullptr;
   bool traditional = (entry.flags & kEncrypted) && !(entry.flags & kStrongEncryption);
   bool method = entry.method == kStored || entry.method == kDeflated;
   if (!traditional || !method || entry.size != size) return nullptr;

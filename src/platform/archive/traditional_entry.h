@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/archive/output_file.h"
@@ -31,8 +32,8 @@ class TraditionalEntryReader {
 
   // The directory entry at `index` (in libarchive's order) when this reader
   // takes it: traditionally encrypted, stored or deflated, and of the `size`
-  // libarchive reports for it.
-  const ZipDirectoryEntry* Find(size_t index, uint64_t size) const;
+  // and (for plain ASCII names) the `name` libarchive reports for it.
+  const ZipDirectoryEntry* Find(size_t index, uint64_t size, std::string_view name) const;
 
   // Unpacks `entry` into `output`, which is empty and open. `on_bytes` hears
   // each block written and returns false to stop. kDeclined (nothing written)

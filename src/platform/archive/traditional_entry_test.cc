@@ -61,10 +61,11 @@ class TraditionalEntryTest : public ::testing::Test {
   }
 
   // Unpacks entry `index` the quick way into a file and returns its bytes.
-  TraditionalEntryReader::Result ReadFast(size_t index, uint64_t size, std::string& data,
+  TraditionalEntryReader::Result ReadFast(size_t index, uint64_t size, const std::string& name,
+                                          std::string& data,
                                           const std::string& password = kPassword) {
     TraditionalEntryReader fast(zip_);
-    const ZipDirectoryEntry* raw = fast.Find(index, size);
+    const ZipDirectoryEntry* raw = fast.Find(index, size, name);
     if (raw == nullptr) return TraditionalEntryReader::kDeclined;
     std::string out = (root_ / "out.bin").string();
     OutputFile output;
@@ -132,7 +133,7 @@ TEST_F(TraditionalEntryTest, StoredAndDeflatedMatchLibarchiveByteForByte) {
       EXPECT_EQ(file.first, files[n].first);
       ASSERT_EQ(file.second, files[n++].second) << file.first;
       std::string data;
-      auto result = ReadFast(index, file.second.size(), data);
+      auto result = ReadFast(index, file.second.size(), file.first, data);
       // The writer stores an empty file unencrypted; libarchive keeps it.
       if (file.second.empty() && result == TraditionalEntryReader::kDeclined) continue;
       ASSERT_EQ(result, TraditionalEntryReader::kDone) << file.first;
@@ -146,10 +147,11 @@ TEST_F(TraditionalEntryTest, WrongPasswordAndFlippedDataAreRefused) {
     SCOPED_TRACE(deflate ? "deflated" : "stored");
     Build(ZipEncryption::kTraditional, deflate, {{"Scenery/tile.bgl", Noise(300000, 3)}});
     std::string data;
-    EXPECT_EQ(ReadFast(1, 300000, data, "B57A1CF8"), TraditionalEntryReader::kWrongPassword);
+    EXPECT_EQ(ReadFast(1, 300000, "Scenery/tile.bgl", data, "B57A1CF8"),
+              TraditionalEntryReader::kWrongPassword);
     EXPECT_TRUE(data.empty());
     FlipByte(200000);
-    EXPECT_EQ(ReadFast(1, 300000, data), TraditionalEntryReader::kDamaged);
+    EXPECT_EQ(ReadFast(1, 300000, "Scenery/tile.bgl", data), TraditionalEntryReader::kDamaged);
   }
 }
 
@@ -157,13 +159,16 @@ TEST_F(TraditionalEntryTest, OtherEntriesAreLeftToLibarchive) {
   for (ZipEncryption encryption : {ZipEncryption::kAes256, ZipEncryption::kNone}) {
     Build(encryption, true, {{"Scenery/tile.bgl", Noise(1000, 1)}});
     std::string data;
-    EXPECT_EQ(ReadFast(1, 1000, data), TraditionalEntryReader::kDeclined);
+    EXPECT_EQ(ReadFast(1, 1000, "Scenery/tile.bgl", data), TraditionalEntryReader::kDeclined);
   }
   Build(ZipEncryption::kTraditional, true, {{"Scenery/tile.bgl", Noise(1000, 1)}});
   std::string data;
-  EXPECT_EQ(ReadFast(1, 999, data), TraditionalEntryReader::kDeclined);  // sizes disagree
-  EXPECT_EQ(ReadFast(0, 0, data), TraditionalEntryReader::kDeclined);    // the folder
-  EXPECT_EQ(ReadFast(1, 1000, data), TraditionalEntryReader::kDone);
+  EXPECT_EQ(ReadFast(1, 999, "Scenery/tile.bgl", data),
+            TraditionalEntryReader::kDeclined);                                    // sizes disagree
+  EXPECT_EQ(ReadFast(0, 0, "Scenery/", data), TraditionalEntryReader::kDeclined);  // the folder
+  // Another entry than libarchive meant.
+  EXPECT_EQ(ReadFast(1, 1000, "Scenery/tile.BGL", data), TraditionalEntryReader::kDeclined);
+  EXPECT_EQ(ReadFast(1, 1000, "Scenery/tile.bgl", data), TraditionalEntryReader::kDone);
 }
 
 }  // namespace

@@ -17,8 +17,9 @@ constexpr size_t kEndBytes = 22;
 constexpr size_t kEntryBytes = 46;
 // The end record plus the longest comment it may carry.
 constexpr size_t kTailBytes = kEndBytes + 0xffff;
-// No sane directory is bigger; a hostile one must not make us allocate.
-constexpr uint64_t kMaxDirectoryBytes = 256u << 20;
+// Far above any scenery archive's directory; a bigger one is left to
+// libarchive so that memory stays flat.
+constexpr uint64_t kMaxDirectoryBytes = 8u << 20;
 
 uint16_t Get16(const unsigned char* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
 uint32_t Get32(const unsigned char* p) {
@@ -117,10 +118,11 @@ std::optional<std::vector<ZipDirectoryEntry>> ReadZipDirectory(int fd) {
   while (at + kEntryBytes <= directory.size() && Get32(bytes + at) == kEntrySignature) {
     const unsigned char* p = bytes + at;
     ZipDirectoryEntry entry{Get16(p + 8),  Get16(p + 10), Get16(p + 12), Get32(p + 16),
-                            Get32(p + 20), Get32(p + 24), Get32(p + 42)};
+                            Get32(p + 20), Get32(p + 24), Get32(p + 42), {}};
     size_t name = Get16(p + 28), extra = Get16(p + 30), comment = Get16(p + 32);
     if (at + kEntryBytes + name + extra + comment > directory.size()) return std::nullopt;
     if (!ApplyZip64(p + kEntryBytes + name, extra, entry)) return std::nullopt;
+    entry.name.assign(reinterpret_cast<const char*>(p + kEntryBytes), name);
     entries.push_back(entry);
     at += kEntryBytes + name + extra + comment;
   }

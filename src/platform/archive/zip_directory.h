@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace vlrna {
@@ -17,6 +18,7 @@ struct ZipDirectoryEntry {
   uint64_t packed_size = 0;
   uint64_t size = 0;
   uint64_t local_header_offset = 0;
+  std::string name;  // the stored bytes
 };
 
 // Reads the central directory of the zip file open as `fd` and returns its
