@@ -1,0 +1,139 @@
+#include "platform/archive/zip_directory.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <string>
+
+namespace vlrna {
+namespace {
+
+constexpr uint32_t kEndSignature = 0x06054b50;
+constexpr uint32_t kEnd64Signature = 0x06064b50;
+constexpr uint32_t kEnd64LocatorSignature = 0x07064b50;
+constexpr uint32_t kEntrySignature = 0x02014b50;
+constexpr size_t kEndBytes = 22;
+constexpr size_t kEntryBytes = 46;
+// The end record plus the longest comment it may carry.
+constexpr size_t kTailBytes = kEndBytes + 0xffff;
+// Far above any scenery archive's directory; a bigger one is left to
+// libarchive so that memory stays flat.
+constexpr uint64_t kMaxDirectoryBytes = 8u << 20;
+
+uint16_t Get16(const unsigned char* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
+uint32_t Get32(const unsigned char* p) {
+  return Get16(p) | static_cast<uint32_t>(Get16(p + 2)) << 16;
+}
+uint64_t Get64(const unsigned char* p) {
+  return Get32(p) | static_cast<uint64_t>(Get32(p + 4)) << 32;
+}
+
+bool ReadAt(int fd, void* buffer, size_t size, uint64_t offset) {
+  char* bytes = static_cast<char*>(buffer);
+  while (size > 0) {
+    ssize_t got = pread(fd, bytes, size, static_cast<off_t>(offset));
+    if (got <= 0) return false;
+    bytes += got;
+    size -= static_cast<size_t>(got);
+    offset += static_cast<uint64_t>(got);
+  }
+  return true;
+}
+
+struct DirectoryPlace {
+  uint64_t offset = 0;
+  uint64_t bytes = 0;
+  uint64_t count = 0;
+};
+
+// Finds the central directory from the end record, following the Zip64 one
+// when the end record's figures are saturated.
+std::optional<DirectoryPlace> FindDirectory(int fd, uint64_t file_size) {
+  if (file_size < kEndBytes) return std::nullopt;
+  size_t tail_size = static_cast<size_t>(std::min<uint64_t>(file_size, kTailBytes));
+  std::string tail(tail_size, '\0');
+  uint64_t tail_at = file_size - tail_size;
+  if (!ReadAt(fd, tail.data(), tail_size, tail_at)) return std::nullopt;
+  const auto* bytes = reinterpret_cast<const unsigned char*>(tail.data());
+  for (size_t at = tail_size - kEndBytes + 1; at-- > 0;) {
+    if (Get32(bytes + at) != kEndSignature) continue;
+    DirectoryPlace place{Get32(bytes + at + 16), Get32(bytes + at + 12), Get16(bytes + at + 10)};
+    bool saturated =
+        place.offset == 0xffffffff || place.bytes == 0xffffffff || place.count == 0xffff;
+    if (!saturated) return place;
+    uint64_t end_at = tail_at + at;
+    unsigned char locator[20];
+    if (end_at < 20 || !ReadAt(fd, locator, 20, end_at - 20)) return std::nullopt;
+    if (Get32(locator) != kEnd64LocatorSignature) return std::nullopt;
+    unsigned char end64[56];
+    if (!ReadAt(fd, end64, 56, Get64(locator + 8))) return std::nullopt;
+    if (Get32(end64) != kEnd64Signature) return std::nullopt;
+    return DirectoryPlace{Get64(end64 + 48), Get64(end64 + 40), Get64(end64 + 32)};
+  }
+  return std::nullopt;
+}
+
+// Applies the Zip64 extra field: each saturated figure is stored there, in
+// this order.
+bool ApplyZip64(const unsigned char* extra, size_t size, ZipDirectoryEntry& entry) {
+  while (size >= 4) {
+    uint16_t id = Get16(extra);
+    size_t length = Get16(extra + 2);
+    if (length > size - 4) return false;
+    if (id == 0x0001) {
+      const unsigned char* field = extra + 4;
+      size_t left = length;
+      for (uint64_t* figure : {&entry.size, &entry.packed_size, &entry.local_header_offset}) {
+        if (*figure != 0xffffffff) continue;
+        if (left < 8) return false;
+        *figure = Get64(field);
+        field += 8;
+        left -= 8;
+      }
+      return true;
+    }
+    extra += 4 + length;
+    size -= 4 + length;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<std::vector<ZipDirectoryEntry>> ReadZipDirectory(int fd) {
+  struct stat info;
+  if (fstat(fd, &info) != 0) return std::nullopt;
+  uint64_t file_size = static_cast<uint64_t>(info.st_size);
+  std::optional<DirectoryPlace> place = FindDirectory(fd, file_size);
+  if (!place || place->bytes > kMaxDirectoryBytes || place->offset > file_size ||
+      place->bytes > file_size - place->offset) {
+    return std::nullopt;
+  }
+  std::string directory(static_cast<size_t>(place->bytes), '\0');
+  if (!ReadAt(fd, directory.data(), directory.size(), place->offset)) return std::nullopt;
+  const auto* bytes = reinterpret_cast<const unsigned char*>(directory.data());
+  std::vector<ZipDirectoryEntry> entries;
+  size_t at = 0;
+  while (at + kEntryBytes <= directory.size() && Get32(bytes + at) == kEntrySignature) {
+    const unsigned char* p = bytes + at;
+    ZipDirectoryEntry entry{Get16(p + 8),  Get16(p + 10), Get16(p + 12), Get32(p + 16),
+                            Get32(p + 20), Get32(p + 24), Get32(p + 42), {}};
+    size_t name = Get16(p + 28), extra = Get16(p + 30), comment = Get16(p + 32);
+    if (at + kEntryBytes + name + extra + comment > directory.size()) return std::nullopt;
+    if (!ApplyZip64(p + kEntryBytes + name, extra, entry)) return std::nullopt;
+    entry.name.assign(reinterpret_cast<const char*>(p + kEntryBytes), name);
+    entries.push_back(entry);
+    at += kEntryBytes + name + extra + comment;
+  }
+  if (entries.size() != place->count && place->count != 0xffff) return std::nullopt;
+  std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
+    return a.local_header_offset < b.local_header_offset;
+  });
+  for (size_t i = 1; i < entries.size(); ++i) {
+    if (entries[i].local_header_offset == entries[i - 1].local_header_offset) return std::nullopt;
+  }
+  return entries;
+}
+
+}  // namespace vlrna

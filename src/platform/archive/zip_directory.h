@@ -1,0 +1,32 @@
+#ifndef VLRNA_PLATFORM_ARCHIVE_ZIP_DIRECTORY_H_
+#define VLRNA_PLATFORM_ARCHIVE_ZIP_DIRECTORY_H_
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vlrna {
+
+// One entry of a zip file's central directory, with the Zip64 figures
+// already applied.
+struct ZipDirectoryEntry {
+  uint16_t flags = 0;
+  uint16_t method = 0;
+  uint16_t dos_time = 0;
+  uint32_t crc = 0;
+  uint64_t packed_size = 0;
+  uint64_t size = 0;
+  uint64_t local_header_offset = 0;
+  std::string name;  // the stored bytes
+};
+
+// Reads the central directory of the zip file open as `fd` and returns its
+// entries ordered by local header offset, the order in which the seekable
+// libarchive reader hands them out. nullopt when the directory cannot be
+// read or two entries share an offset: callers then keep to libarchive.
+std::optional<std::vector<ZipDirectoryEntry>> ReadZipDirectory(int fd);
+
+}  // namespace vlrna
+
+#endif  // VLRNA_PLATFORM_ARCHIVE_ZIP_DIRECTORY_H_
