@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <array>
 
+#include "platform/archive/zip_bytes.h"
+
 namespace vlrna {
 namespace {
 
@@ -30,22 +32,6 @@ constexpr std::array<uint32_t, 256> MakeCrcTable() {
   return table;
 }
 constexpr std::array<uint32_t, 256> kCrcTable = MakeCrcTable();
-
-uint16_t Get16(const unsigned char* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
-uint32_t Get32(const unsigned char* p) {
-  return Get16(p) | static_cast<uint32_t>(Get16(p + 2)) << 16;
-}
-
-bool ReadAt(int fd, unsigned char* bytes, size_t size, uint64_t offset) {
-  while (size > 0) {
-    ssize_t got = pread(fd, bytes, size, static_cast<off_t>(offset));
-    if (got <= 0) return false;
-    bytes += got;
-    size -= static_cast<size_t>(got);
-    offset += static_cast<uint64_t>(got);
-  }
-  return true;
-}
 
 // Ends the inflater however Inflate leaves.
 struct InflateStream {

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/archive/zip_bytes.h"
+
 namespace vlrna {
 namespace {
 
@@ -20,26 +22,6 @@ constexpr size_t kTailBytes = kEndBytes + 0xffff;
 // Far above any scenery archive's directory; a bigger one is left to
 // libarchive so that memory stays flat.
 constexpr uint64_t kMaxDirectoryBytes = 8u << 20;
-
-uint16_t Get16(const unsigned char* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
-uint32_t Get32(const unsigned char* p) {
-  return Get16(p) | static_cast<uint32_t>(Get16(p + 2)) << 16;
-}
-uint64_t Get64(const unsigned char* p) {
-  return Get32(p) | static_cast<uint64_t>(Get32(p + 4)) << 32;
-}
-
-bool ReadAt(int fd, void* buffer, size_t size, uint64_t offset) {
-  char* bytes = static_cast<char*>(buffer);
-  while (size > 0) {
-    ssize_t got = pread(fd, bytes, size, static_cast<off_t>(offset));
-    if (got <= 0) return false;
-    bytes += got;
-    size -= static_cast<size_t>(got);
-    offset += static_cast<uint64_t>(got);
-  }
-  return true;
-}
 
 struct DirectoryPlace {
   uint64_t offset = 0;
