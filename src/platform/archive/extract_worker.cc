@@ -2,7 +2,7 @@
 
 #include "platform/archive/entry_name.h"
 #include "platform/archive/output_file.h"
-#include "platform/archive/traditional_entry.h"
+#include "platform/archive/quick_entry.h"
 #include "platform/archive/zip_reader.h"
 
 namespace vlrna {
@@ -35,7 +35,7 @@ void FailWrite(ExtractShared& shared, const PlannedFile& file, const WriteFailur
 
 // Unpacks the file the quick way when `fast` takes its entry. False when it
 // does not, with nothing written; true when done or failed (see `shared`).
-bool ExtractFast(TraditionalEntryReader& fast, const PlannedFile& file, OutputFile& output,
+bool ExtractFast(QuickEntryReader& fast, const PlannedFile& file, OutputFile& output,
                  ExtractShared& shared) {
   const ZipDirectoryEntry* raw = fast.Find(file.index, file.entry->size, file.entry->name);
   if (raw == nullptr || shared.password.empty()) return false;
@@ -46,20 +46,20 @@ bool ExtractFast(TraditionalEntryReader& fast, const PlannedFile& file, OutputFi
     return !shared.stopped();
   };
   switch (fast.Extract(*raw, shared.password, output, on_bytes, reason, failure)) {
-    case TraditionalEntryReader::kDeclined:
+    case QuickEntryReader::kDeclined:
       return false;
-    case TraditionalEntryReader::kWrongPassword:
+    case QuickEntryReader::kWrongPassword:
       shared.Fail("Wrong password for " + EntryContext(shared, *file.entry) + " (" + reason + ")");
       return true;
-    case TraditionalEntryReader::kDamaged:
+    case QuickEntryReader::kDamaged:
       shared.Fail("Damaged data in " + EntryContext(shared, *file.entry) + " (" + reason + ")");
       return true;
-    case TraditionalEntryReader::kWriteFailed:
+    case QuickEntryReader::kWriteFailed:
       FailWrite(shared, file, failure);
       return true;
-    case TraditionalEntryReader::kStopped:
+    case QuickEntryReader::kStopped:
       return true;
-    case TraditionalEntryReader::kDone:
+    case QuickEntryReader::kDone:
       break;
   }
   const ZipEntry& entry = *file.entry;
@@ -71,7 +71,7 @@ bool ExtractFast(TraditionalEntryReader& fast, const PlannedFile& file, OutputFi
   return true;
 }
 
-void ExtractFile(ZipReader& reader, TraditionalEntryReader& fast, const PlannedFile& file,
+void ExtractFile(ZipReader& reader, QuickEntryReader& fast, const PlannedFile& file,
                  ExtractShared& shared) {
   WriteFailure failure;
   OutputFile output;
@@ -113,7 +113,7 @@ void RunExtractWorker(const std::vector<PlannedFile>& files, ExtractShared& shar
   if (!reader.Open(shared.password)) {
     return shared.Fail("Cannot read archive " + shared.archive_path + " (" + reader.error() + ")");
   }
-  TraditionalEntryReader fast(shared.native_archive);
+  QuickEntryReader fast(shared.native_archive);
   size_t index = 0;
   for (const PlannedFile& file : files) {
     ZipEntry entry;

@@ -56,15 +56,15 @@ std::optional<DirectoryPlace> FindDirectory(int fd, uint64_t file_size) {
   return std::nullopt;
 }
 
-// Applies the Zip64 extra field: each saturated figure is stored there, in
-// this order.
-bool ApplyZip64(const unsigned char* extra, size_t size, ZipDirectoryEntry& entry) {
+// Applies the Zip64 extra field, where each saturated figure is stored in
+// this order, and reads the WinZip AES one.
+bool ApplyExtraFields(const unsigned char* extra, size_t size, ZipDirectoryEntry& entry) {
   while (size >= 4) {
     uint16_t id = Get16(extra);
     size_t length = Get16(extra + 2);
     if (length > size - 4) return false;
+    const unsigned char* field = extra + 4;
     if (id == 0x0001) {
-      const unsigned char* field = extra + 4;
       size_t left = length;
       for (uint64_t* figure : {&entry.size, &entry.packed_size, &entry.local_header_offset}) {
         if (*figure != 0xffffffff) continue;
@@ -73,7 +73,10 @@ bool ApplyZip64(const unsigned char* extra, size_t size, ZipDirectoryEntry& entr
         field += 8;
         left -= 8;
       }
-      return true;
+    } else if (id == 0x9901 && length >= 7 && field[2] == 'A' && field[3] == 'E') {
+      entry.aes_version = Get16(field);
+      entry.aes_strength = field[4];
+      entry.aes_method = Get16(field + 5);
     }
     extra += 4 + length;
     size -= 4 + length;
@@ -99,11 +102,17 @@ std::optional<std::vector<ZipDirectoryEntry>> ReadZipDirectory(int fd) {
   size_t at = 0;
   while (at + kEntryBytes <= directory.size() && Get32(bytes + at) == kEntrySignature) {
     const unsigned char* p = bytes + at;
-    ZipDirectoryEntry entry{Get16(p + 8),  Get16(p + 10), Get16(p + 12), Get32(p + 16),
-                            Get32(p + 20), Get32(p + 24), Get32(p + 42), {}};
+    ZipDirectoryEntry entry;
+    entry.flags = Get16(p + 8);
+    entry.method = Get16(p + 10);
+    entry.dos_time = Get16(p + 12);
+    entry.crc = Get32(p + 16);
+    entry.packed_size = Get32(p + 20);
+    entry.size = Get32(p + 24);
+    entry.local_header_offset = Get32(p + 42);
     size_t name = Get16(p + 28), extra = Get16(p + 30), comment = Get16(p + 32);
     if (at + kEntryBytes + name + extra + comment > directory.size()) return std::nullopt;
-    if (!ApplyZip64(p + kEntryBytes + name, extra, entry)) return std::nullopt;
+    if (!ApplyExtraFields(p + kEntryBytes + name, extra, entry)) return std::nullopt;
     entry.name.assign(reinterpret_cast<const char*>(p + kEntryBytes), name);
     entries.push_back(entry);
     at += kEntryBytes + name + extra + comment;

@@ -18,6 +18,11 @@ struct ZipDirectoryEntry {
   uint64_t packed_size = 0;
   uint64_t size = 0;
   uint64_t local_header_offset = 0;
+  // From the WinZip AES extra field of an entry packed with method 99:
+  // AE-1 or AE-2, the key strength (1 to 3), and the real method.
+  uint16_t aes_version = 0;
+  uint8_t aes_strength = 0;
+  uint16_t aes_method = 0;
   std::string name;  // the stored bytes
 };
 

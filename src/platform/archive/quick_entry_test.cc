@@ -1,0 +1,202 @@
+#include "platform/archive/quick_entry.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+
+#include "platform/archive/zip_builder.h"
+#include "platform/archive/zip_reader.h"
+
+namespace vlrna {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr char kPassword[] = "B57A1CF7";
+
+class QuickEntryTest : public ::testing::Test {
+ protected:
+  QuickEntryTest() {
+    std::string pattern = (fs::temp_directory_path() / "vlrna_trad_XXXXXX").string();
+    root_ = mkdtemp(pattern.data());
+    zip_ = (root_ / "setup.101").string();
+  }
+  ~QuickEntryTest() override { fs::remove_all(root_); }
+
+  void Build(ZipEncryption encryption, bool deflate,
+             const std::vector<std::pair<std::string, std::string>>& files) {
+    ZipBuilder builder;
+    ZipBuilder::Options options;
+    options.encryption = encryption;
+    options.password = kPassword;
+    options.deflate = deflate;
+    ASSERT_TRUE(builder.Open(zip_, options)) << builder.error();
+    ASSERT_TRUE(builder.AddFolder("Scenery/")) << builder.error();
+    for (const auto& [name, content] : files) ASSERT_TRUE(builder.AddFile(name, content));
+    ASSERT_TRUE(builder.Close()) << builder.error();
+  }
+
+  // Every file entry as libarchive unpacks it, by index.
+  std::map<size_t, std::pair<std::string, std::string>> ReadWithLibarchive() {
+    std::map<size_t, std::pair<std::string, std::string>> files;
+    ZipReader reader(zip_, "CP1252");
+    EXPECT_TRUE(reader.Open(kPassword)) << reader.error();
+    ZipEntry entry;
+    for (size_t index = 0; reader.Next(entry) == ZipReader::kEntry; ++index) {
+      if (entry.kind != ZipEntry::kFile) continue;
+      std::string data;
+      const void* block;
+      size_t size;
+      int64_t offset;
+      while (reader.ReadBlock(block, size, offset) == ZipReader::kEntry) {
+        data.resize(static_cast<size_t>(offset));
+        data.append(static_cast<const char*>(block), size);
+      }
+      files[index] = {entry.name, data};
+    }
+    return files;
+  }
+
+  // Unpacks entry `index` the quick way into a file and returns its bytes.
+  QuickEntryReader::Result ReadFast(size_t index, uint64_t size, const std::string& name,
+                                    std::string& data, const std::string& password = kPassword) {
+    QuickEntryReader fast(zip_);
+    const ZipDirectoryEntry* raw = fast.Find(index, size, name);
+    if (raw == nullptr) return QuickEntryReader::kDeclined;
+    std::string out = (root_ / "out.bin").string();
+    OutputFile output;
+    WriteFailure failure;
+    EXPECT_TRUE(output.Create(out, failure));
+    std::string reason;
+    uint64_t heard = 0;
+    auto result = fast.Extract(
+        *raw, password, output, [&heard](size_t n) { return heard += n, true; }, reason, failure);
+    EXPECT_TRUE(output.Finish(false, 0, 0, failure));
+    std::ifstream in(out, std::ios::binary);
+    data.assign(std::istreambuf_iterator<char>(in), {});
+    if (result == QuickEntryReader::kDone) {
+      EXPECT_EQ(heard, data.size());
+    }
+    return result;
+  }
+
+  void FlipByte(uint64_t at) {
+    std::fstream file(zip_, std::ios::in | std::ios::out | std::ios::binary);
+    file.seekg(static_cast<std::streamoff>(at));
+    char byte = 0;
+    file.read(&byte, 1);
+    file.seekp(static_cast<std::streamoff>(at));
+    byte = static_cast<char>(byte ^ 0x20);
+    file.write(&byte, 1);
+  }
+
+  fs::path root_;
+  std::string zip_;
+};
+
+std::string Noise(size_t size, uint32_t seed) {
+  std::string text(size, '\0');
+  for (char& c : text) {
+    seed = seed * 1103515245u + 12345u;
+    c = static_cast<char>(seed >> 24);
+  }
+  return text;
+}
+
+// Text that deflates to a fraction, so inflate holds back output between calls.
+std::string Repetitive(size_t size) {
+  std::string text;
+  for (size_t line = 0; text.size() < size; ++line) {
+    text += "tile " + std::to_string(line % 97) + " elevation 0000\r\n";
+  }
+  return text.substr(0, size);
+}
+
+TEST_F(QuickEntryTest, StoredAndDeflatedMatchLibarchiveByteForByte) {
+  std::vector<std::pair<std::string, std::string>> files = {
+      {"Scenery/empty.bgl", ""},
+      {"Scenery/small.txt", "N47 E008\r\n"},
+      {"Scenery/big.bgl", Noise(5 << 20, 7)},
+      {"Scenery/terrain.txt", Repetitive(3 << 20)},
+  };
+  for (ZipEncryption encryption : {ZipEncryption::kTraditional, ZipEncryption::kAes256}) {
+    for (bool deflate : {false, true}) {
+      SCOPED_TRACE(std::string(encryption == ZipEncryption::kAes256 ? "AES " : "traditional ") +
+                   (deflate ? "deflated" : "stored"));
+      Build(encryption, deflate, files);
+      auto unpacked = ReadWithLibarchive();
+      ASSERT_EQ(unpacked.size(), files.size());
+      size_t n = 0;
+      for (const auto& [index, file] : unpacked) {
+        EXPECT_EQ(file.first, files[n].first);
+        ASSERT_EQ(file.second, files[n++].second) << file.first;
+        std::string data;
+        auto result = ReadFast(index, file.second.size(), file.first, data);
+        // The writer stores an empty file unencrypted; libarchive keeps it.
+        if (file.second.empty() && result == QuickEntryReader::kDeclined) continue;
+        ASSERT_EQ(result, QuickEntryReader::kDone) << file.first;
+        EXPECT_TRUE(data == file.second) << file.first;
+      }
+    }
+  }
+}
+
+TEST_F(QuickEntryTest, WrongPasswordAndFlippedBytesAreRefused) {
+  for (ZipEncryption encryption : {ZipEncryption::kTraditional, ZipEncryption::kAes256}) {
+    for (bool deflate : {false, true}) {
+      SCOPED_TRACE(std::string(encryption == ZipEncryption::kAes256 ? "AES " : "traditional ") +
+                   (deflate ? "deflated" : "stored"));
+      Build(encryption, deflate, {{"Scenery/tile.bgl", Noise(300000, 3)}});
+      std::string data;
+      EXPECT_EQ(ReadFast(1, 300000, "Scenery/tile.bgl", data, "B57A1CF8"),
+                QuickEntryReader::kWrongPassword);
+      EXPECT_TRUE(data.empty());
+      FlipByte(200000);
+      EXPECT_EQ(ReadFast(1, 300000, "Scenery/tile.bgl", data), QuickEntryReader::kDamaged);
+    }
+  }
+}
+
+TEST_F(QuickEntryTest, AnAlteredAuthenticationCodeIsRefused) {
+  // The data decrypts and inflates cleanly; only the code can tell.
+  Build(ZipEncryption::kAes256, false, {{"Scenery/tile.bgl", Noise(1000, 5)}});
+  uint64_t code_at = 0;
+  {
+    QuickEntryReader fast(zip_);
+    const ZipDirectoryEntry* raw = fast.Find(1, 1000, "Scenery/tile.bgl");
+    ASSERT_NE(raw, nullptr);
+    EXPECT_EQ(raw->aes_strength, 3);
+    std::ifstream in(zip_, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), {});
+    const auto* local =
+        reinterpret_cast<const unsigned char*>(bytes.data()) + raw->local_header_offset;
+    // After the local header: salt, verifier, data, then the ten-byte code.
+    code_at = raw->local_header_offset + 30 + (local[26] | local[27] << 8) +
+              (local[28] | local[29] << 8) + raw->packed_size - 10;
+  }
+  std::string data;
+  ASSERT_EQ(ReadFast(1, 1000, "Scenery/tile.bgl", data), QuickEntryReader::kDone);
+  FlipByte(code_at + 9);
+  EXPECT_EQ(ReadFast(1, 1000, "Scenery/tile.bgl", data), QuickEntryReader::kDamaged);
+}
+
+TEST_F(QuickEntryTest, OtherEntriesAreLeftToLibarchive) {
+  Build(ZipEncryption::kNone, true, {{"Scenery/tile.bgl", Noise(1000, 1)}});
+  std::string data;
+  EXPECT_EQ(ReadFast(1, 1000, "Scenery/tile.bgl", data), QuickEntryReader::kDeclined);
+  for (ZipEncryption encryption : {ZipEncryption::kTraditional, ZipEncryption::kAes256}) {
+    Build(encryption, true, {{"Scenery/tile.bgl", Noise(1000, 1)}});
+    EXPECT_EQ(ReadFast(1, 999, "Scenery/tile.bgl", data),
+              QuickEntryReader::kDeclined);                                    // sizes disagree
+    EXPECT_EQ(ReadFast(0, 0, "Scenery/", data), QuickEntryReader::kDeclined);  // the folder
+    // Another entry than libarchive meant.
+    EXPECT_EQ(ReadFast(1, 1000, "Scenery/tile.BGL", data), QuickEntryReader::kDeclined);
+    EXPECT_EQ(ReadFast(1, 1000, "Scenery/tile.bgl", data), QuickEntryReader::kDone);
+  }
+}
+
+}  // namespace
+}  // namespace vlrna
