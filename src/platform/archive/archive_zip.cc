@@ -127,12 +127,12 @@ void ArchiveZip::RunWorkers(const ExtractPlan& plan, ExtractShared& shared,
   std::condition_variable finished;
   // Counted before any worker starts, as each one counts itself off.
   size_t running = std::count_if(plan.work.begin(), plan.work.end(),
-                                 [](const auto& files) { return !files.empty(); });
+                                 [](const WorkerPlan& work) { return !work.empty(); });
   std::vector<std::thread> threads;
-  for (const std::vector<PlannedFile>& files : plan.work) {
-    if (files.empty()) continue;
-    threads.emplace_back([&, files = &files] {
-      RunExtractWorker(*files, shared);
+  for (const WorkerPlan& work : plan.work) {
+    if (work.empty()) continue;
+    threads.emplace_back([&, work = &work] {
+      RunExtractWorker(*work, shared);
       std::lock_guard<std::mutex> lock(mutex);
       --running;
       finished.notify_all();

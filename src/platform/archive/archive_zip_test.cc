@@ -171,6 +171,34 @@ INSTANTIATE_TEST_SUITE_P(All, EncryptionTest,
                                            std::pair{ZipEncryption::kAes256, true},
                                            std::pair{ZipEncryption::kNone, true}));
 
+TEST_F(ArchiveZipTest, ManyFilesOfMixedSizesComeOutWholeWhateverTheirLane) {
+  // Large and small files, empty ones (stored unencrypted, so libarchive's),
+  // and one path written twice, where the later entry must win.
+  std::vector<std::pair<std::string, std::string>> files;
+  for (unsigned i = 0; i < 40; ++i) {
+    size_t size = i % 7 == 0 ? 0 : (i * 7919u) % 5 == 0 ? 2'500'000 + i * 1000 : i * 3001u;
+    files.emplace_back("vlrna/tiles/t" + std::to_string(i) + ".bgl", Pattern(size, i));
+  }
+  files.emplace_back("vlrna/tiles/t3.bgl", Pattern(1'200'000, 99));
+  for (ZipEncryption encryption : {ZipEncryption::kTraditional, ZipEncryption::kAes256}) {
+    SCOPED_TRACE(encryption == ZipEncryption::kAes256 ? "AES" : "traditional");
+    Build("setup.104", Encrypted(encryption), [&](ZipBuilder& zip) {
+      for (const auto& [name, content] : files) ASSERT_TRUE(zip.AddFile(name, content));
+    });
+    ArchiveZip zip = MakeZip(2);
+    ASSERT_EQ(zip.zOpenZipFile("D:\\setup.104"), 0);
+    ASSERT_EQ(zip.zExtractAll("C:\\", "B57A1CF7", 1, 1, 0, [] {}), 0) << zip.zGetLastErrorAsText();
+    uint64_t entries = 0, bytes = 0;
+    zip.zGetRunTimeInfo(entries, bytes);
+    EXPECT_EQ(entries, files.size());
+    zip.zCloseZipFile();
+    for (size_t i = 0; i + 1 < files.size(); ++i) {
+      const std::string& expected = i == 3 ? files.back().second : files[i].second;
+      ASSERT_TRUE(Read(root_ / "c" / files[i].first) == expected) << files[i].first;
+    }
+  }
+}
+
 TEST_F(ArchiveZipTest, WrongPasswordFailsNamingArchiveAndEntry) {
   for (ZipEncryption encryption : {ZipEncryption::kTraditional, ZipEncryption::kAes256}) {
     Build("setup.102", Encrypted(encryption), [&](ZipBuilder& zip) {

@@ -32,7 +32,7 @@ std::string Refusal(const std::string& archive_path, const ZipEntry& entry,
 }
 
 // Files that land on the same path form one group; groups are dealt to the
-// least loaded worker, largest first.
+// least loaded lane, largest first. Worker w has lanes 2w and 2w + 1.
 void Distribute(std::vector<PlannedFile> files, int workers, ExtractPlan& plan) {
   std::map<std::string, std::vector<PlannedFile>> groups;
   for (PlannedFile& file : files) groups[FoldCase(file.windows_path)].push_back(std::move(file));
@@ -45,14 +45,20 @@ void Distribute(std::vector<PlannedFile> files, int workers, ExtractPlan& plan) 
   std::stable_sort(by_size.begin(), by_size.end(),
                    [](const auto& a, const auto& b) { return a.first > b.first; });
   plan.work.assign(std::max(workers, 1), {});
-  std::vector<uint64_t> load(plan.work.size(), 0);
+  // First lanes of every worker first: the largest groups go to different
+  // workers.
+  std::vector<std::vector<PlannedFile>*> lanes;
+  for (size_t lane = 0; lane < 2; ++lane) {
+    for (WorkerPlan& worker : plan.work) lanes.push_back(&worker.lanes[lane]);
+  }
+  std::vector<uint64_t> load(lanes.size(), 0);
   for (auto& [size, group] : by_size) {
     size_t least = std::min_element(load.begin(), load.end()) - load.begin();
     load[least] += size;
-    for (PlannedFile& file : *group) plan.work[least].push_back(std::move(file));
+    for (PlannedFile& file : *group) lanes[least]->push_back(std::move(file));
   }
-  for (auto& work : plan.work) {
-    std::sort(work.begin(), work.end(),
+  for (std::vector<PlannedFile>* lane : lanes) {
+    std::sort(lane->begin(), lane->end(),
               [](const PlannedFile& a, const PlannedFile& b) { return a.index < b.index; });
   }
 }

@@ -1,5 +1,7 @@
 #include "platform/archive/extract_worker.h"
 
+#include <optional>
+
 #include "platform/archive/entry_name.h"
 #include "platform/archive/output_file.h"
 #include "platform/archive/quick_entry.h"
@@ -33,50 +35,10 @@ void FailWrite(ExtractShared& shared, const PlannedFile& file, const WriteFailur
               EntryContext(shared, *file.entry));
 }
 
-// Unpacks the file the quick way when `fast` takes its entry. False when it
-// does not, with nothing written; true when done or failed (see `shared`).
-bool ExtractFast(QuickEntryReader& fast, const PlannedFile& file, OutputFile& output,
-                 ExtractShared& shared) {
-  const ZipDirectoryEntry* raw = fast.Find(file.index, file.entry->size, file.entry->name);
-  if (raw == nullptr || shared.password.empty()) return false;
-  std::string reason;
+// Unpacks the file with libarchive, whose reader stands at its entry.
+void ExtractSlowly(ZipReader& reader, const PlannedFile& file, OutputFile& output,
+                   ExtractShared& shared) {
   WriteFailure failure;
-  auto on_bytes = [&shared](size_t size) {
-    shared.bytes_done += size;
-    return !shared.stopped();
-  };
-  switch (fast.Extract(*raw, shared.password, output, on_bytes, reason, failure)) {
-    case QuickEntryReader::kDeclined:
-      return false;
-    case QuickEntryReader::kWrongPassword:
-      shared.Fail("Wrong password for " + EntryContext(shared, *file.entry) + " (" + reason + ")");
-      return true;
-    case QuickEntryReader::kDamaged:
-      shared.Fail("Damaged data in " + EntryContext(shared, *file.entry) + " (" + reason + ")");
-      return true;
-    case QuickEntryReader::kWriteFailed:
-      FailWrite(shared, file, failure);
-      return true;
-    case QuickEntryReader::kStopped:
-      return true;
-    case QuickEntryReader::kDone:
-      break;
-  }
-  const ZipEntry& entry = *file.entry;
-  if (!output.Finish(entry.has_mtime, entry.mtime, entry.mtime_nsec, failure)) {
-    FailWrite(shared, file, failure);
-    return true;
-  }
-  ++shared.entries_done;
-  return true;
-}
-
-void ExtractFile(ZipReader& reader, QuickEntryReader& fast, const PlannedFile& file,
-                 ExtractShared& shared) {
-  WriteFailure failure;
-  OutputFile output;
-  if (!output.Create(file.native_path, failure)) return FailWrite(shared, file, failure);
-  if (ExtractFast(fast, file, output, shared)) return;
   for (;;) {
     const void* data = nullptr;
     size_t size = 0;
@@ -95,6 +57,165 @@ void ExtractFile(ZipReader& reader, QuickEntryReader& fast, const PlannedFile& f
   ++shared.entries_done;
 }
 
+// One file on its way out the quick way.
+struct Job {
+  const PlannedFile& file;
+  OutputFile output{};
+};
+
+// A worker's walk through its two lanes of files. Each lane has a
+// libarchive reader of its own and keeps one file going the quick way, a
+// block at a time beside the other lane's, so that two traditionally
+// encrypted entries are decrypted side by side. Files left to libarchive are
+// unpacked as their lane comes to them.
+class Worker {
+ public:
+  Worker(const WorkerPlan& plan, ExtractShared& shared)
+      : shared_(shared),
+        lanes_{Lane(plan.lanes[0], shared), Lane(plan.lanes[1], shared)},
+        fast_(shared.native_archive),
+        on_bytes_([&shared](size_t size) {
+          shared.bytes_done += size;
+          return !shared.stopped();
+        }) {}
+
+  void Run() {
+    for (Lane& lane : lanes_) {
+      if (!lane.files.empty() && !lane.reader.Open(shared_.password)) {
+        return shared_.Fail("Cannot read archive " + shared_.archive_path + " (" +
+                            lane.reader.error() + ")");
+      }
+    }
+    for (;;) {
+      for (int slot : {0, 1}) {
+        if (!Fill(slot)) return;
+      }
+      bool finished = false;
+      for (int slot : {0, 1}) {
+        std::optional<Job>& job = lanes_[slot].job;
+        if (!job || !fast_.Unpacked(slot)) continue;
+        if (!Report(*job, slot, fast_.Finish(slot))) return;
+        job.reset();
+        finished = true;
+      }
+      if (finished) continue;  // its lane takes the next file first
+      std::pair<int, QuickResult> outcome{-1, QuickResult::kDone};
+      if (lanes_[0].job && lanes_[1].job) {
+        outcome = fast_.AdvanceBoth(on_bytes_);
+      } else if (lanes_[0].job || lanes_[1].job) {
+        int slot = lanes_[0].job ? 0 : 1;
+        outcome = {slot, fast_.Advance(slot, on_bytes_)};
+      } else {
+        return;  // every file is out
+      }
+      if (outcome.second != QuickResult::kDone) {
+        Report(*lanes_[outcome.first].job, outcome.first, outcome.second);
+        return;
+      }
+    }
+  }
+
+ private:
+  struct Lane {
+    Lane(const std::vector<PlannedFile>& files, const ExtractShared& shared)
+        : files(files), reader(shared.native_archive, shared.code_page) {}
+    const std::vector<PlannedFile>& files;  // in archive order
+    size_t next = 0;                        // the file to start next
+    ZipReader reader;
+    size_t index = 0;  // of the reader's next entry
+    std::optional<Job> job;
+  };
+
+  // Gives the lane of `slot` a file the quick way unpacks, unpacking those
+  // it does not take on the way. False when something failed or stopped.
+  bool Fill(int slot) {
+    Lane& lane = lanes_[slot];
+    while (!lane.job && lane.next < lane.files.size()) {
+      if (shared_.stopped()) return false;
+      const PlannedFile& file = lane.files[lane.next++];
+      if (!Locate(lane, file)) return false;
+      Job& job = lane.job.emplace(file);
+      WriteFailure failure;
+      if (!job.output.Create(file.native_path, failure)) {
+        FailWrite(shared_, file, failure);
+        return false;
+      }
+      QuickResult quick = QuickResult::kDeclined;
+      const ZipDirectoryEntry* raw = fast_.Find(file.index, file.entry->size, file.entry->name);
+      if (raw != nullptr && !shared_.password.empty()) {
+        quick = fast_.Prepare(slot, *raw, shared_.password, job.output);
+      }
+      if (quick == QuickResult::kDone) return true;
+      if (quick != QuickResult::kDeclined) return Report(job, slot, quick);
+      ExtractSlowly(lane.reader, file, job.output, shared_);
+      lane.job.reset();
+    }
+    return !shared_.stopped();
+  }
+
+  // Steps the lane's reader to the file's entry, passing over those between.
+  bool Locate(Lane& lane, const PlannedFile& file) {
+    ZipEntry entry;
+    while (!shared_.stopped()) {
+      ZipReader::Step step = lane.reader.Next(entry);
+      if (step != ZipReader::kEntry) {
+        shared_.Fail("Damaged archive " + shared_.archive_path + ": entry " +
+                     PrintableName(file.entry->name) + " cannot be found again (" +
+                     (step == ZipReader::kEnd ? "the archive ends" : lane.reader.error()) + ")");
+        return false;
+      }
+      if (lane.index++ == file.index) break;
+      if (!lane.reader.Skip()) {
+        FailRead(shared_, entry, lane.reader);
+        return false;
+      }
+    }
+    if (shared_.stopped()) return false;
+    if (entry.name != file.entry->name || entry.kind != ZipEntry::kFile) {
+      shared_.Fail("Damaged archive " + shared_.archive_path + ": entry " +
+                   PrintableName(file.entry->name) + " changed while it was read");
+      return false;
+    }
+    return true;
+  }
+
+  // Ends a job the quick way left: its file finished and counted when it is
+  // done, the failure reported otherwise. True when done.
+  bool Report(Job& job, int slot, QuickResult result) {
+    const ZipEntry& entry = *job.file.entry;
+    std::string reason = fast_.reason(slot);
+    switch (result) {
+      case QuickResult::kDone: {
+        WriteFailure failure;
+        if (!job.output.Finish(entry.has_mtime, entry.mtime, entry.mtime_nsec, failure)) {
+          FailWrite(shared_, job.file, failure);
+          return false;
+        }
+        ++shared_.entries_done;
+        return true;
+      }
+      case QuickResult::kWrongPassword:
+        shared_.Fail("Wrong password for " + EntryContext(shared_, entry) + " (" + reason + ")");
+        return false;
+      case QuickResult::kDamaged:
+        shared_.Fail("Damaged data in " + EntryContext(shared_, entry) + " (" + reason + ")");
+        return false;
+      case QuickResult::kWriteFailed:
+        FailWrite(shared_, job.file, fast_.failure(slot));
+        return false;
+      case QuickResult::kDeclined:
+      case QuickResult::kStopped:
+        return false;
+    }
+    return false;
+  }
+
+  ExtractShared& shared_;
+  Lane lanes_[2];
+  QuickEntryReader fast_;
+  QuickEntryReader::OnBytes on_bytes_;
+};
+
 }  // namespace
 
 void ExtractShared::Fail(std::string text) {
@@ -108,32 +229,6 @@ std::string ExtractShared::first_error() {
   return first_error_;
 }
 
-void RunExtractWorker(const std::vector<PlannedFile>& files, ExtractShared& shared) {
-  ZipReader reader(shared.native_archive, shared.code_page);
-  if (!reader.Open(shared.password)) {
-    return shared.Fail("Cannot read archive " + shared.archive_path + " (" + reader.error() + ")");
-  }
-  QuickEntryReader fast(shared.native_archive);
-  size_t index = 0;
-  for (const PlannedFile& file : files) {
-    ZipEntry entry;
-    while (!shared.stopped()) {
-      ZipReader::Step step = reader.Next(entry);
-      if (step != ZipReader::kEntry) {
-        return shared.Fail("Damaged archive " + shared.archive_path + ": entry " +
-                           PrintableName(file.entry->name) + " cannot be found again (" +
-                           (step == ZipReader::kEnd ? "the archive ends" : reader.error()) + ")");
-      }
-      if (index++ == file.index) break;
-      if (!reader.Skip()) return FailRead(shared, entry, reader);
-    }
-    if (shared.stopped()) return;
-    if (entry.name != file.entry->name || entry.kind != ZipEntry::kFile) {
-      return shared.Fail("Damaged archive " + shared.archive_path + ": entry " +
-                         PrintableName(file.entry->name) + " changed while it was read");
-    }
-    ExtractFile(reader, fast, file, shared);
-  }
-}
+void RunExtractWorker(const WorkerPlan& plan, ExtractShared& shared) { Worker(plan, shared).Run(); }
 
 }  // namespace vlrna

@@ -43,9 +43,9 @@ class ExtractShared {
   std::string first_error_;
 };
 
-// Unpacks `files` (in archive order) with a reader of its own. Runs on a
-// worker thread; reports through `shared` only.
-void RunExtractWorker(const std::vector<PlannedFile>& files, ExtractShared& shared);
+// Unpacks the files of `plan`. Runs on a worker thread; reports through
+// `shared` only.
+void RunExtractWorker(const WorkerPlan& plan, ExtractShared& shared);
 
 }  // namespace vlrna
 

@@ -3,18 +3,13 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <zlib.h>
-
 #include <algorithm>
 
-#include "platform/archive/traditional_cipher.h"
-#include "platform/archive/winzip_aes_cipher.h"
 #include "platform/archive/zip_bytes.h"
 
 namespace vlrna {
 namespace {
 
-constexpr size_t kBufferBytes = 1 << 20;
 constexpr size_t kLocalHeaderBytes = 30;
 constexpr uint32_t kLocalSignature = 0x04034b50;
 constexpr uint16_t kEncrypted = 1 << 0;
@@ -24,6 +19,7 @@ constexpr uint16_t kStored = 0;
 constexpr uint16_t kDeflated = 8;
 constexpr uint16_t kWinZipAes = 99;
 constexpr char kDataCutShort[] = "the archive ends inside the entry's data";
+constexpr char kBadSum[] = "ZIP bad CRC or size";
 
 bool Packable(uint16_t method) { return method == kStored || method == kDeflated; }
 
@@ -43,16 +39,12 @@ uint16_t DataMethod(const ZipDirectoryEntry& entry) {
   return entry.method == kWinZipAes ? entry.aes_method : entry.method;
 }
 
-// Ends the inflater however Inflate leaves.
-struct InflateStream {
-  z_stream z{};
-  bool open = inflateInit2(&z, -MAX_WBITS) == Z_OK;
-  ~InflateStream() {
-    if (open) inflateEnd(&z);
-  }
-};
-
 }  // namespace
+
+EntryCipher& QuickEntryReader::Slot::cipher() {
+  if (traditional) return *traditional;
+  return *aes;
+}
 
 QuickEntryReader::QuickEntryReader(const std::string& native_archive) {
   fd_ = open(native_archive.c_str(), O_RDONLY | O_CLOEXEC);
@@ -80,6 +72,16 @@ const ZipDirectoryEntry* QuickEntryReader::Find(size_t index, uint64_t size,
   return &entry;
 }
 
+const std::string& QuickEntryReader::reason(int slot) const {
+  const Slot& s = slots_[slot];
+  return s.reason.empty() ? s.unpacker.reason() : s.reason;
+}
+
+QuickResult QuickEntryReader::Settle(Slot& slot, QuickResult result, std::string reason) {
+  slot.reason = std::move(reason);
+  return result;
+}
+
 // Where the entry's stored data starts, after the local header; nullopt
 // when that header is not one.
 std::optional<uint64_t> QuickEntryReader::DataOffset(const ZipDirectoryEntry& entry) {
@@ -89,149 +91,131 @@ std::optional<uint64_t> QuickEntryReader::DataOffset(const ZipDirectoryEntry& en
   return entry.local_header_offset + kLocalHeaderBytes + Get16(header + 26) + Get16(header + 28);
 }
 
-QuickEntryReader::Result QuickEntryReader::Extract(const ZipDirectoryEntry& entry,
-                                                   const std::string& password, OutputFile& output,
-                                                   const std::function<bool(size_t)>& on_bytes,
-                                                   std::string& reason, WriteFailure& failure) {
+QuickResult QuickEntryReader::Prepare(int slot, const ZipDirectoryEntry& entry,
+                                      const std::string& password, OutputFile& output) {
+  Slot& s = slots_[slot];
+  s.entry = &entry;
+  s.traditional.reset();
+  s.aes.reset();
+  Settle(s, QuickResult::kDone);
   std::optional<uint64_t> at = DataOffset(entry);
-  if (!at) return kDeclined;
-  in_.resize(kBufferBytes);
-  out_.resize(kBufferBytes);
-  Target target{output, on_bytes, reason, failure};
-  if (entry.method == kWinZipAes) return ExtractAes(entry, password, *at, target);
-  return ExtractTraditional(entry, password, *at, target);
+  if (!at) return Settle(s, QuickResult::kDeclined);
+  if (entry.method == kWinZipAes) return PrepareAes(s, password, *at, output);
+  return PrepareTraditional(s, password, *at, output);
 }
 
-QuickEntryReader::Result QuickEntryReader::ExtractTraditional(const ZipDirectoryEntry& entry,
-                                                              const std::string& password,
-                                                              uint64_t at, Target& target) {
+QuickResult QuickEntryReader::PrepareTraditional(Slot& slot, const std::string& password,
+                                                 uint64_t at, OutputFile& output) {
+  const ZipDirectoryEntry& entry = *slot.entry;
   unsigned char header[TraditionalCipher::kHeaderBytes];
-  if (!ReadAt(fd_, header, sizeof header, at)) return kDeclined;
-  TraditionalCipher cipher(password);
+  if (!ReadAt(fd_, header, sizeof header, at)) return Settle(slot, QuickResult::kDeclined);
+  TraditionalCipher& cipher = slot.traditional.emplace(password);
   // The last header byte repeats the CRC's high byte, or with the sizes
   // after the data, the time's.
   unsigned char check = (entry.flags & kLengthAtEnd) ? entry.dos_time >> 8 : entry.crc >> 24;
   if (!cipher.AcceptHeader(header, check)) {
-    target.reason = "Incorrect passphrase";
-    return kWrongPassword;
+    return Settle(slot, QuickResult::kWrongPassword, "Incorrect passphrase");
   }
-  Span data{at + sizeof header, entry.packed_size - sizeof header};
-  uint64_t written = 0;
-  uint32_t crc = 0;
-  Result result = Inflate(cipher, entry.method == kDeflated, data, written, &crc, target);
-  if (result != kDone) return result;
-  if (written != entry.size || crc != entry.crc) {
-    target.reason = "ZIP bad CRC or size";
-    return kDamaged;
+  if (!slot.unpacker.Begin(fd_, at + sizeof header, entry.packed_size - sizeof header,
+                           entry.method == kDeflated, true, output)) {
+    return Settle(slot, QuickResult::kDeclined);
   }
-  return kDone;
+  return QuickResult::kDone;
 }
 
-QuickEntryReader::Result QuickEntryReader::ExtractAes(const ZipDirectoryEntry& entry,
-                                                      const std::string& password, uint64_t at,
-                                                      Target& target) {
+QuickResult QuickEntryReader::PrepareAes(Slot& slot, const std::string& password, uint64_t at,
+                                         OutputFile& output) {
+  const ZipDirectoryEntry& entry = *slot.entry;
   size_t salt_bytes = *WinZipAesCipher::SaltBytes(entry.aes_strength);
   unsigned char salt[16];
   unsigned char verifier[WinZipAesCipher::kVerifierBytes];
   if (!ReadAt(fd_, salt, salt_bytes, at) ||
       !ReadAt(fd_, verifier, sizeof verifier, at + salt_bytes)) {
-    return kDeclined;
+    return Settle(slot, QuickResult::kDeclined);
   }
-  WinZipAesCipher cipher;
-  switch (cipher.Begin(password, entry.aes_strength, salt, verifier)) {
+  switch (slot.aes.emplace().Begin(password, entry.aes_strength, salt, verifier)) {
     case WinZipAesCipher::kNoCipher:
-      return kDeclined;
+      return Settle(slot, QuickResult::kDeclined);
     case WinZipAesCipher::kWrongPassword:
-      target.reason = "Incorrect passphrase";
-      return kWrongPassword;
+      return Settle(slot, QuickResult::kWrongPassword, "Incorrect passphrase");
     case WinZipAesCipher::kReady:
       break;
   }
   uint64_t header = salt_bytes + sizeof verifier;
-  Span data{at + header, entry.packed_size - header - WinZipAesCipher::kCodeBytes};
-  uint64_t written = 0;
-  uint32_t crc = 0;
   // AE-2 leaves the CRC out: the code stands for it.
-  bool check_crc = entry.aes_version == 1;
-  Result result = Inflate(cipher, entry.aes_method == kDeflated, data, written,
-                          check_crc ? &crc : nullptr, target);
-  if (result != kDone) return result;
-  // The code covers every stored byte, also any the inflater left over.
-  while (data.size > 0) {
-    if (ReadDecrypted(cipher, data) == 0) {
-      target.reason = kDataCutShort;
-      return kDamaged;
+  if (!slot.unpacker.Begin(fd_, at + header,
+                           entry.packed_size - header - WinZipAesCipher::kCodeBytes,
+                           entry.aes_method == kDeflated, entry.aes_version == 1, output)) {
+    return Settle(slot, QuickResult::kDeclined);
+  }
+  return QuickResult::kDone;
+}
+
+QuickResult QuickEntryReader::Advance(int slot, const OnBytes& on_bytes) {
+  Slot& s = slots_[slot];
+  size_t got = s.unpacker.Read();
+  if (got == 0) return Settle(s, QuickResult::kDamaged, kDataCutShort);
+  s.cipher().Decrypt(s.unpacker.block(), got);
+  return s.unpacker.Unpack(got, on_bytes);
+}
+
+std::pair<int, QuickResult> QuickEntryReader::AdvanceBoth(const OnBytes& on_bytes) {
+  Slot& a = slots_[0];
+  Slot& b = slots_[1];
+  bool together = a.traditional && b.traditional;
+  // As much of each as of the other, so that all of it is decrypted side
+  // by side even beside a short entry.
+  uint64_t most = together ? std::min(a.unpacker.left(), b.unpacker.left()) : UINT64_MAX;
+  size_t sizes[2];
+  for (int slot : {0, 1}) {
+    sizes[slot] = slots_[slot].unpacker.Read(most);
+    if (sizes[slot] == 0) return {slot, Settle(slots_[slot], QuickResult::kDamaged, kDataCutShort)};
+  }
+  if (together) {
+    TraditionalCipher::DecryptTogether(*a.traditional, a.unpacker.block(), sizes[0], *b.traditional,
+                                       b.unpacker.block(), sizes[1]);
+  } else {
+    a.cipher().Decrypt(a.unpacker.block(), sizes[0]);
+    b.cipher().Decrypt(b.unpacker.block(), sizes[1]);
+  }
+  for (int slot : {0, 1}) {
+    QuickResult result = slots_[slot].unpacker.Unpack(sizes[slot], on_bytes);
+    if (result != QuickResult::kDone) return {slot, result};
+  }
+  return {-1, QuickResult::kDone};
+}
+
+QuickResult QuickEntryReader::Finish(int index) {
+  Slot& slot = slots_[index];
+  const ZipDirectoryEntry& entry = *slot.entry;
+  EntryUnpacker& unpacker = slot.unpacker;
+  if (slot.traditional) {
+    if (unpacker.written() != entry.size || unpacker.crc() != entry.crc) {
+      return Settle(slot, QuickResult::kDamaged, kBadSum);
     }
+    return Settle(slot, QuickResult::kDone);
+  }
+  // The code covers every stored byte, also any the inflater left over.
+  while (unpacker.left() > 0) {
+    size_t got = unpacker.Read();
+    if (got == 0) return Settle(slot, QuickResult::kDamaged, kDataCutShort);
+    slot.aes->Decrypt(unpacker.block(), got);
   }
   unsigned char code[WinZipAesCipher::kCodeBytes];
-  if (!ReadAt(fd_, code, sizeof code, data.at) || !cipher.Authentic(code)) {
-    target.reason = "ZIP bad Authentication code";
-    return kDamaged;
+  if (!ReadAt(fd_, code, sizeof code, unpacker.at()) || !slot.aes->Authentic(code)) {
+    return Settle(slot, QuickResult::kDamaged, "ZIP bad Authentication code");
   }
-  if (written != entry.size || (check_crc && crc != entry.crc)) {
-    target.reason = "ZIP bad CRC or size";
-    return kDamaged;
+  if (unpacker.written() != entry.size || (entry.aes_version == 1 && unpacker.crc() != entry.crc)) {
+    return Settle(slot, QuickResult::kDamaged, kBadSum);
   }
-  return kDone;
+  return Settle(slot, QuickResult::kDone);
 }
 
-// Reads the next block of `data` into the input buffer and decrypts it;
-// returns its size, 0 when there is none or the file ends first.
-size_t QuickEntryReader::ReadDecrypted(EntryCipher& cipher, Span& data) {
-  size_t got = static_cast<size_t>(std::min<uint64_t>(data.size, in_.size()));
-  if (got == 0 || !ReadAt(fd_, in_.data(), got, data.at)) return 0;
-  cipher.Decrypt(in_.data(), got);
-  data.at += got;
-  data.size -= got;
-  return got;
-}
-
-// Decrypts and unpacks `data` block by block, writing what comes out and
-// summing it when `crc` is wanted.
-QuickEntryReader::Result QuickEntryReader::Inflate(EntryCipher& cipher, bool deflated, Span& data,
-                                                   uint64_t& written, uint32_t* crc,
-                                                   Target& target) {
-  InflateStream stream;
-  if (!stream.open) return kDeclined;
-  uLong sum = crc32(0, nullptr, 0);
-  int status = Z_OK;
-  bool need_input = true;  // inflate may hold output for a full buffer
-  while (deflated ? status != Z_STREAM_END : data.size > 0) {
-    if (stream.z.avail_in == 0 && need_input) {
-      size_t got = ReadDecrypted(cipher, data);
-      if (got == 0) {
-        target.reason = kDataCutShort;
-        return kDamaged;
-      }
-      stream.z.next_in = in_.data();
-      stream.z.avail_in = static_cast<uInt>(got);
-    }
-    const unsigned char* block = in_.data();
-    size_t produced = stream.z.avail_in;
-    if (deflated) {
-      stream.z.next_out = out_.data();
-      stream.z.avail_out = static_cast<uInt>(out_.size());
-      status = inflate(&stream.z, Z_NO_FLUSH);
-      if (status == Z_BUF_ERROR && stream.z.avail_in == 0) status = Z_OK;  // wants input
-      if (status != Z_OK && status != Z_STREAM_END) {
-        target.reason = std::string("damaged deflate data: ") + (stream.z.msg ? stream.z.msg : "?");
-        return kDamaged;
-      }
-      block = out_.data();
-      produced = out_.size() - stream.z.avail_out;
-      need_input = stream.z.avail_out != 0;
-    } else {
-      stream.z.avail_in = 0;
-    }
-    if (crc != nullptr) sum = crc32_z(sum, block, produced);
-    if (!target.output.WriteAt(block, produced, static_cast<int64_t>(written), target.failure)) {
-      return kWriteFailed;
-    }
-    written += produced;
-    if (!target.on_bytes(produced)) return kStopped;
-  }
-  if (crc != nullptr) *crc = static_cast<uint32_t>(sum);
-  return kDone;
+QuickResult QuickEntryReader::Extract(const ZipDirectoryEntry& entry, const std::string& password,
+                                      OutputFile& output, const OnBytes& on_bytes) {
+  QuickResult result = Prepare(0, entry, password, output);
+  while (result == QuickResult::kDone && !Unpacked(0)) result = Advance(0, on_bytes);
+  return result == QuickResult::kDone ? Finish(0) : result;
 }
 
 }  // namespace vlrna

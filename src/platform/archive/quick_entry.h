@@ -7,10 +7,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
-#include "platform/archive/entry_cipher.h"
+#include "platform/archive/entry_unpacker.h"
 #include "platform/archive/output_file.h"
+#include "platform/archive/traditional_cipher.h"
+#include "platform/archive/winzip_aes_cipher.h"
 #include "platform/archive/zip_directory.h"
 
 namespace vlrna {
@@ -20,11 +23,14 @@ namespace vlrna {
 // from the archive file, decrypted a block at a time, inflated with zlib and
 // checked against the stored CRC or authentication code. libarchive
 // decrypts byte by byte or block by block through calls, several times
-// slower. Every other entry stays with libarchive. One per worker thread;
-// its buffers keep memory flat.
+// slower. Every other entry stays with libarchive.
+//
+// One per worker thread. It holds up to two entries at once, in slots 0
+// and 1, so that two traditionally encrypted entries can be decrypted side
+// by side. Its buffers keep memory flat.
 class QuickEntryReader {
  public:
-  enum Result { kDone, kDeclined, kWrongPassword, kDamaged, kWriteFailed, kStopped };
+  using OnBytes = std::function<bool(size_t)>;
 
   // Opens `native_archive` and reads its central directory. When either
   // fails, every entry is declined.
@@ -38,42 +44,55 @@ class QuickEntryReader {
   // (for plain ASCII names) the `name` libarchive reports for it.
   const ZipDirectoryEntry* Find(size_t index, uint64_t size, std::string_view name) const;
 
-  // Unpacks `entry` into `output`, which is empty and open. `on_bytes` hears
-  // each block written and returns false to stop. kDeclined (nothing written)
-  // when the local header does not fit; kWrongPassword and kDamaged come with
-  // `reason`, kWriteFailed with `failure`.
-  Result Extract(const ZipDirectoryEntry& entry, const std::string& password, OutputFile& output,
-                 const std::function<bool(size_t)>& on_bytes, std::string& reason,
-                 WriteFailure& failure);
+  // Reads the local header of `entry` and checks `password`, readying the
+  // entry in `slot` to be unpacked into `output`, which is empty and open.
+  // kDeclined, with nothing written, when the local header does not fit;
+  // kWrongPassword with reason().
+  QuickResult Prepare(int slot, const ZipDirectoryEntry& entry, const std::string& password,
+                      OutputFile& output);
+  // True when the data of the entry in `slot` is all unpacked; Finish then
+  // checks it.
+  bool Unpacked(int slot) const { return slots_[slot].unpacker.finished(); }
+  // Unpacks the next block of the entry in `slot`. `on_bytes` hears each
+  // piece written and returns false to stop. kDamaged comes with reason(),
+  // kWriteFailed with failure().
+  QuickResult Advance(int slot, const OnBytes& on_bytes);
+  // Advances both slots by a block of the same size. Two traditionally
+  // encrypted entries are decrypted side by side. Returns the slot that failed and how, or
+  // {-1, kDone}.
+  std::pair<int, QuickResult> AdvanceBoth(const OnBytes& on_bytes);
+  // The checks after the data: size, CRC, authentication code.
+  QuickResult Finish(int slot);
+
+  // Prepare, Advance and Finish in slot 0.
+  QuickResult Extract(const ZipDirectoryEntry& entry, const std::string& password,
+                      OutputFile& output, const OnBytes& on_bytes);
+
+  const std::string& reason(int slot) const;
+  const WriteFailure& failure(int slot) const { return slots_[slot].unpacker.failure(); }
 
  private:
-  // Where one entry's unpacked bytes go, and what went wrong.
-  struct Target {
-    OutputFile& output;
-    const std::function<bool(size_t)>& on_bytes;
-    std::string& reason;
-    WriteFailure& failure;
-  };
-  // The entry's packed data: where it starts and how long it is, after any
-  // encryption header and before any authentication code.
-  struct Span {
-    uint64_t at;
-    uint64_t size;
+  // One entry on its way out.
+  struct Slot {
+    const ZipDirectoryEntry* entry = nullptr;
+    std::optional<TraditionalCipher> traditional;
+    std::optional<WinZipAesCipher> aes;
+    EntryUnpacker unpacker;
+    std::string reason;  // of a failure found outside the unpacker
+
+    EntryCipher& cipher();
   };
 
   std::optional<uint64_t> DataOffset(const ZipDirectoryEntry& entry);
-  Result ExtractTraditional(const ZipDirectoryEntry& entry, const std::string& password,
-                            uint64_t at, Target& target);
-  Result ExtractAes(const ZipDirectoryEntry& entry, const std::string& password, uint64_t at,
-                    Target& target);
-  size_t ReadDecrypted(EntryCipher& cipher, Span& data);
-  Result Inflate(EntryCipher& cipher, bool deflated, Span& data, uint64_t& written, uint32_t* crc,
-                 Target& target);
+  QuickResult PrepareTraditional(Slot& slot, const std::string& password, uint64_t at,
+                                 OutputFile& output);
+  QuickResult PrepareAes(Slot& slot, const std::string& password, uint64_t at, OutputFile& output);
+  // Returns `result`, keeping `reason` for reason().
+  static QuickResult Settle(Slot& slot, QuickResult result, std::string reason = "");
 
   int fd_ = -1;
   std::vector<ZipDirectoryEntry> directory_;
-  std::vector<unsigned char> in_;
-  std::vector<unsigned char> out_;
+  Slot slots_[2];
 };
 
 }  // namespace vlrna

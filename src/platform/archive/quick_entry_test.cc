@@ -8,6 +8,7 @@
 #include <map>
 
 #include "platform/archive/zip_builder.h"
+#include "platform/archive/zip_bytes.h"
 #include "platform/archive/zip_reader.h"
 
 namespace vlrna {
@@ -61,26 +62,29 @@ class QuickEntryTest : public ::testing::Test {
   }
 
   // Unpacks entry `index` the quick way into a file and returns its bytes.
-  QuickEntryReader::Result ReadFast(size_t index, uint64_t size, const std::string& name,
-                                    std::string& data, const std::string& password = kPassword) {
+  QuickResult ReadFast(size_t index, uint64_t size, const std::string& name, std::string& data,
+                       const std::string& password = kPassword) {
     QuickEntryReader fast(zip_);
     const ZipDirectoryEntry* raw = fast.Find(index, size, name);
-    if (raw == nullptr) return QuickEntryReader::kDeclined;
+    if (raw == nullptr) return QuickResult::kDeclined;
     std::string out = (root_ / "out.bin").string();
     OutputFile output;
     WriteFailure failure;
     EXPECT_TRUE(output.Create(out, failure));
-    std::string reason;
     uint64_t heard = 0;
-    auto result = fast.Extract(
-        *raw, password, output, [&heard](size_t n) { return heard += n, true; }, reason, failure);
+    auto result =
+        fast.Extract(*raw, password, output, [&heard](size_t n) { return heard += n, true; });
     EXPECT_TRUE(output.Finish(false, 0, 0, failure));
-    std::ifstream in(out, std::ios::binary);
-    data.assign(std::istreambuf_iterator<char>(in), {});
-    if (result == QuickEntryReader::kDone) {
+    data = Contents(out);
+    if (result == QuickResult::kDone) {
       EXPECT_EQ(heard, data.size());
     }
     return result;
+  }
+
+  static std::string Contents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
   }
 
   void FlipByte(uint64_t at) {
@@ -136,8 +140,8 @@ TEST_F(QuickEntryTest, StoredAndDeflatedMatchLibarchiveByteForByte) {
         std::string data;
         auto result = ReadFast(index, file.second.size(), file.first, data);
         // The writer stores an empty file unencrypted; libarchive keeps it.
-        if (file.second.empty() && result == QuickEntryReader::kDeclined) continue;
-        ASSERT_EQ(result, QuickEntryReader::kDone) << file.first;
+        if (file.second.empty() && result == QuickResult::kDeclined) continue;
+        ASSERT_EQ(result, QuickResult::kDone) << file.first;
         EXPECT_TRUE(data == file.second) << file.first;
       }
     }
@@ -152,10 +156,10 @@ TEST_F(QuickEntryTest, WrongPasswordAndFlippedBytesAreRefused) {
       Build(encryption, deflate, {{"Scenery/tile.bgl", Noise(300000, 3)}});
       std::string data;
       EXPECT_EQ(ReadFast(1, 300000, "Scenery/tile.bgl", data, "B57A1CF8"),
-                QuickEntryReader::kWrongPassword);
+                QuickResult::kWrongPassword);
       EXPECT_TRUE(data.empty());
       FlipByte(200000);
-      EXPECT_EQ(ReadFast(1, 300000, "Scenery/tile.bgl", data), QuickEntryReader::kDamaged);
+      EXPECT_EQ(ReadFast(1, 300000, "Scenery/tile.bgl", data), QuickResult::kDamaged);
     }
   }
 }
@@ -178,23 +182,73 @@ TEST_F(QuickEntryTest, AnAlteredAuthenticationCodeIsRefused) {
               (local[28] | local[29] << 8) + raw->packed_size - 10;
   }
   std::string data;
-  ASSERT_EQ(ReadFast(1, 1000, "Scenery/tile.bgl", data), QuickEntryReader::kDone);
+  ASSERT_EQ(ReadFast(1, 1000, "Scenery/tile.bgl", data), QuickResult::kDone);
   FlipByte(code_at + 9);
-  EXPECT_EQ(ReadFast(1, 1000, "Scenery/tile.bgl", data), QuickEntryReader::kDamaged);
+  EXPECT_EQ(ReadFast(1, 1000, "Scenery/tile.bgl", data), QuickResult::kDamaged);
+}
+
+TEST_F(QuickEntryTest, TwoEntriesSideBySideComeOutWholeAndFailAlone) {
+  // A long entry beside a short one: the short one ends first.
+  std::string long_one = Noise(3 << 20, 11), short_one = Repetitive(200000);
+  for (bool deflate : {false, true}) {
+    SCOPED_TRACE(deflate ? "deflated" : "stored");
+    Build(ZipEncryption::kTraditional, deflate,
+          {{"Scenery/a.bgl", long_one}, {"Scenery/b.txt", short_one}});
+    for (bool damaged : {false, true}) {
+      QuickEntryReader fast(zip_);
+      const ZipDirectoryEntry* a = fast.Find(1, long_one.size(), "Scenery/a.bgl");
+      const ZipDirectoryEntry* b = fast.Find(2, short_one.size(), "Scenery/b.txt");
+      ASSERT_TRUE(a && b);
+      if (damaged) FlipByte(b->local_header_offset + 100 + b->packed_size / 2);
+      std::string a_path = (root_ / "a.bgl").string(), b_path = (root_ / "b.txt").string();
+      OutputFile a_out, b_out;
+      WriteFailure failure;
+      ASSERT_TRUE(a_out.Create(a_path, failure) && b_out.Create(b_path, failure));
+      ASSERT_EQ(fast.Prepare(0, *a, kPassword, a_out), QuickResult::kDone);
+      ASSERT_EQ(fast.Prepare(1, *b, kPassword, b_out), QuickResult::kDone);
+      // A block of each while both last, then the longer one alone.
+      uint64_t heard = 0;
+      auto count = [&heard](size_t n) { return heard += n, true; };
+      std::pair<int, QuickResult> failed = {-1, QuickResult::kDone};
+      while (!fast.Unpacked(0) && !fast.Unpacked(1) && failed.first < 0) {
+        failed = fast.AdvanceBoth(count);
+      }
+      QuickResult results[2];
+      for (int slot : {0, 1}) {
+        QuickResult& result = results[slot];
+        result = failed.first == slot ? failed.second : QuickResult::kDone;
+        while (failed.first < 0 && result == QuickResult::kDone && !fast.Unpacked(slot)) {
+          result = fast.Advance(slot, count);
+        }
+        if (failed.first < 0 && result == QuickResult::kDone) result = fast.Finish(slot);
+      }
+      EXPECT_TRUE(a_out.Finish(false, 0, 0, failure) && b_out.Finish(false, 0, 0, failure));
+      if (damaged) {
+        EXPECT_EQ(results[1], QuickResult::kDamaged);
+        EXPECT_NE(results[0], QuickResult::kDamaged);
+        continue;
+      }
+      EXPECT_EQ(results[0], QuickResult::kDone);
+      EXPECT_EQ(results[1], QuickResult::kDone);
+      EXPECT_TRUE(Contents(a_path) == long_one);
+      EXPECT_TRUE(Contents(b_path) == short_one);
+      EXPECT_EQ(heard, long_one.size() + short_one.size());
+    }
+  }
 }
 
 TEST_F(QuickEntryTest, OtherEntriesAreLeftToLibarchive) {
   Build(ZipEncryption::kNone, true, {{"Scenery/tile.bgl", Noise(1000, 1)}});
   std::string data;
-  EXPECT_EQ(ReadFast(1, 1000, "Scenery/tile.bgl", data), QuickEntryReader::kDeclined);
+  EXPECT_EQ(ReadFast(1, 1000, "Scenery/tile.bgl", data), QuickResult::kDeclined);
   for (ZipEncryption encryption : {ZipEncryption::kTraditional, ZipEncryption::kAes256}) {
     Build(encryption, true, {{"Scenery/tile.bgl", Noise(1000, 1)}});
     EXPECT_EQ(ReadFast(1, 999, "Scenery/tile.bgl", data),
-              QuickEntryReader::kDeclined);                                    // sizes disagree
-    EXPECT_EQ(ReadFast(0, 0, "Scenery/", data), QuickEntryReader::kDeclined);  // the folder
+              QuickResult::kDeclined);                                    // sizes disagree
+    EXPECT_EQ(ReadFast(0, 0, "Scenery/", data), QuickResult::kDeclined);  // the folder
     // Another entry than libarchive meant.
-    EXPECT_EQ(ReadFast(1, 1000, "Scenery/tile.BGL", data), QuickEntryReader::kDeclined);
-    EXPECT_EQ(ReadFast(1, 1000, "Scenery/tile.bgl", data), QuickEntryReader::kDone);
+    EXPECT_EQ(ReadFast(1, 1000, "Scenery/tile.BGL", data), QuickResult::kDeclined);
+    EXPECT_EQ(ReadFast(1, 1000, "Scenery/tile.bgl", data), QuickResult::kDone);
   }
 }
 

@@ -20,6 +20,11 @@ class TraditionalCipher : public EntryCipher {
   // its last byte is `check`, as it is under the right password.
   bool AcceptHeader(unsigned char (&header)[kHeaderBytes], unsigned char check);
   void Decrypt(unsigned char* data, size_t size) override;
+  // Decrypts a block of two entries at once. Each byte's keys wait on the
+  // byte before, so one entry keeps a core's units mostly idle; two chains
+  // side by side nearly double the pace.
+  static void DecryptTogether(TraditionalCipher& a, unsigned char* a_data, size_t a_size,
+                              TraditionalCipher& b, unsigned char* b_data, size_t b_size);
 
  private:
   uint32_t k0_ = 0x12345678, k1_ = 0x23456789, k2_ = 0x34567890;
