@@ -160,6 +160,11 @@ QuickResult QuickEntryReader::Advance(int slot, const OnBytes& on_bytes) {
 }
 
 std::pair<int, QuickResult> QuickEntryReader::AdvanceBoth(const OnBytes& on_bytes) {
+  for (int slot : {0, 1}) {
+    if (slots_[slot].unpacker.left() == 0) {
+      return {slot, Settle(slots_[slot], QuickResult::kDamaged, kDataCutShort)};
+    }
+  }
   Slot& a = slots_[0];
   Slot& b = slots_[1];
   bool together = a.traditional && b.traditional;
