@@ -59,8 +59,9 @@ void ExtractSlowly(ZipReader& reader, const PlannedFile& file, OutputFile& outpu
 
 // One file on its way out the quick way.
 struct Job {
+  explicit Job(const PlannedFile& file) : file(file) {}
   const PlannedFile& file;
-  OutputFile output{};
+  OutputFile output;
 };
 
 // A worker's walk through its two lanes of files. Each lane has a
