@@ -126,10 +126,11 @@ TEST_F(QuickEntryTest, StoredAndDeflatedMatchLibarchiveByteForByte) {
       {"Scenery/big.bgl", Noise(5 << 20, 7)},
       {"Scenery/terrain.txt", Repetitive(3 << 20)},
   };
-  for (ZipEncryption encryption : {ZipEncryption::kTraditional, ZipEncryption::kAes256}) {
+  for (ZipEncryption encryption :
+       {ZipEncryption::kTraditional, ZipEncryption::kAes128, ZipEncryption::kAes256}) {
     for (bool deflate : {false, true}) {
-      SCOPED_TRACE(std::string(encryption == ZipEncryption::kAes256 ? "AES " : "traditional ") +
-                   (deflate ? "deflated" : "stored"));
+      SCOPED_TRACE(std::to_string(static_cast<int>(encryption)) +
+                   (deflate ? " deflated" : " stored"));
       Build(encryption, deflate, files);
       auto unpacked = ReadWithLibarchive();
       ASSERT_EQ(unpacked.size(), files.size());

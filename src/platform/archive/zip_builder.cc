@@ -16,6 +16,8 @@ std::string EncryptionOption(ZipEncryption encryption) {
   switch (encryption) {
     case ZipEncryption::kTraditional:
       return "zip:encryption=zipcrypt";
+    case ZipEncryption::kAes128:
+      return "zip:encryption=aes128";
     case ZipEncryption::kAes256:
       return "zip:encryption=aes256";
     case ZipEncryption::kNone:

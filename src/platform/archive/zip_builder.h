@@ -12,7 +12,8 @@ struct archive;
 
 namespace vlrna {
 
-enum class ZipEncryption { kNone, kTraditional, kAes256 };
+// AES-128 only for tests: the packing tool writes AES-256.
+enum class ZipEncryption { kNone, kTraditional, kAes128, kAes256 };
 
 // Writes a zip archive with libarchive, entry by entry, for the package
 // author's packing tool and for tests. Names are given as UTF-8; names
