@@ -65,9 +65,9 @@ struct Job {
 };
 
 // A worker's walk through its two lanes of files. Each lane has a
-// libarchive reader of its own and keeps one file going the quick way, a
-// block at a time beside the other lane's, so that two traditionally
-// encrypted entries are decrypted side by side. Files left to libarchive are
+// libarchive reader of its own and keeps one file going the quick way; two
+// traditionally encrypted ones advance a block at a time side by side, so
+// that their decryption runs interleaved. Files left to libarchive are
 // unpacked as their lane comes to them.
 class Worker {
  public:
@@ -100,8 +100,10 @@ class Worker {
         finished = true;
       }
       if (finished) continue;  // its lane takes the next file first
+      // Other entries gain nothing from running beside each other: one at
+      // a time keeps the writes together.
       std::pair<int, QuickResult> outcome{-1, QuickResult::kDone};
-      if (lanes_[0].job && lanes_[1].job) {
+      if (lanes_[0].job && lanes_[1].job && fast_.Pairable()) {
         outcome = fast_.AdvanceBoth(on_bytes_);
       } else if (lanes_[0].job || lanes_[1].job) {
         int slot = lanes_[0].job ? 0 : 1;

@@ -167,22 +167,16 @@ std::pair<int, QuickResult> QuickEntryReader::AdvanceBoth(const OnBytes& on_byte
   }
   Slot& a = slots_[0];
   Slot& b = slots_[1];
-  bool together = a.traditional && b.traditional;
   // As much of each as of the other, so that all of it is decrypted side
   // by side even beside a short entry.
-  uint64_t most = together ? std::min(a.unpacker.left(), b.unpacker.left()) : UINT64_MAX;
+  uint64_t most = std::min(a.unpacker.left(), b.unpacker.left());
   size_t sizes[2];
   for (int slot : {0, 1}) {
     sizes[slot] = slots_[slot].unpacker.Read(most);
     if (sizes[slot] == 0) return {slot, Settle(slots_[slot], QuickResult::kDamaged, kDataCutShort)};
   }
-  if (together) {
-    TraditionalCipher::DecryptTogether(*a.traditional, a.unpacker.block(), sizes[0], *b.traditional,
-                                       b.unpacker.block(), sizes[1]);
-  } else {
-    a.cipher().Decrypt(a.unpacker.block(), sizes[0]);
-    b.cipher().Decrypt(b.unpacker.block(), sizes[1]);
-  }
+  TraditionalCipher::DecryptTogether(*a.traditional, a.unpacker.block(), sizes[0], *b.traditional,
+                                     b.unpacker.block(), sizes[1]);
   for (int slot : {0, 1}) {
     QuickResult result = slots_[slot].unpacker.Unpack(sizes[slot], on_bytes);
     if (result != QuickResult::kDone) return {slot, result};

@@ -57,9 +57,12 @@ class QuickEntryReader {
   // piece written and returns false to stop. kDamaged comes with reason(),
   // kWriteFailed with failure().
   QuickResult Advance(int slot, const OnBytes& on_bytes);
-  // Advances both slots by a block of the same size. Two traditionally
-  // encrypted entries are decrypted side by side. Returns the slot that failed and how, or
-  // {-1, kDone}.
+  // True when the entries in both slots are under traditional encryption,
+  // whose decryption gains from running side by side.
+  bool Pairable() const { return slots_[0].traditional && slots_[1].traditional; }
+  // Advances both entries, which must be pairable, by a block of the same
+  // size, decrypting them side by side. Returns the slot that failed and
+  // how, or {-1, kDone}.
   std::pair<int, QuickResult> AdvanceBoth(const OnBytes& on_bytes);
   // The checks after the data: size, CRC, authentication code.
   QuickResult Finish(int slot);

@@ -207,6 +207,7 @@ TEST_F(QuickEntryTest, TwoEntriesSideBySideComeOutWholeAndFailAlone) {
       ASSERT_TRUE(a_out.Create(a_path, failure) && b_out.Create(b_path, failure));
       ASSERT_EQ(fast.Prepare(0, *a, kPassword, a_out), QuickResult::kDone);
       ASSERT_EQ(fast.Prepare(1, *b, kPassword, b_out), QuickResult::kDone);
+      ASSERT_TRUE(fast.Pairable());
       // A block of each while both last, then the longer one alone.
       uint64_t heard = 0;
       auto count = [&heard](size_t n) { return heard += n, true; };
