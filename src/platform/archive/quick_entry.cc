@@ -142,7 +142,6 @@ QuickResult QuickEntryReader::PrepareAes(Slot& slot, const std::string& password
       break;
   }
   uint64_t header = salt_bytes + sizeof verifier;
-  // AE-2 leaves the CRC out: the code stands for it.
   if (!slot.unpacker.Begin(fd_, at + header,
                            entry.packed_size - header - WinZipAesCipher::kCodeBytes,
                            entry.aes_method == kDeflated, entry.aes_version == 1, output)) {
@@ -188,23 +187,21 @@ QuickResult QuickEntryReader::Finish(int index) {
   Slot& slot = slots_[index];
   const ZipDirectoryEntry& entry = *slot.entry;
   EntryUnpacker& unpacker = slot.unpacker;
-  if (slot.traditional) {
-    if (unpacker.written() != entry.size || unpacker.crc() != entry.crc) {
-      return Settle(slot, QuickResult::kDamaged, kBadSum);
+  if (slot.aes) {
+    // The code covers every stored byte, also any the inflater left over.
+    while (unpacker.left() > 0) {
+      size_t got = unpacker.Read();
+      if (got == 0) return Settle(slot, QuickResult::kDamaged, kDataCutShort);
+      slot.aes->Decrypt(unpacker.block(), got);
     }
-    return Settle(slot, QuickResult::kDone);
+    unsigned char code[WinZipAesCipher::kCodeBytes];
+    if (!ReadAt(fd_, code, sizeof code, unpacker.at()) || !slot.aes->Authentic(code)) {
+      return Settle(slot, QuickResult::kDamaged, "ZIP bad Authentication code");
+    }
   }
-  // The code covers every stored byte, also any the inflater left over.
-  while (unpacker.left() > 0) {
-    size_t got = unpacker.Read();
-    if (got == 0) return Settle(slot, QuickResult::kDamaged, kDataCutShort);
-    slot.aes->Decrypt(unpacker.block(), got);
-  }
-  unsigned char code[WinZipAesCipher::kCodeBytes];
-  if (!ReadAt(fd_, code, sizeof code, unpacker.at()) || !slot.aes->Authentic(code)) {
-    return Settle(slot, QuickResult::kDamaged, "ZIP bad Authentication code");
-  }
-  if (unpacker.written() != entry.size || (entry.aes_version == 1 && unpacker.crc() != entry.crc)) {
+  // AE-2 stores no CRC: its code stands for it.
+  bool has_crc = slot.traditional || entry.aes_version == 1;
+  if (unpacker.written() != entry.size || (has_crc && unpacker.crc() != entry.crc)) {
     return Settle(slot, QuickResult::kDamaged, kBadSum);
   }
   return Settle(slot, QuickResult::kDone);
