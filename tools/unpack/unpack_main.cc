@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -17,9 +18,10 @@
 
 namespace {
 
-// This machine's paths as Wine's Z: drive sees them, and back.
+// This machine's paths, relative ones taken from the working folder, as
+// Wine's Z: drive sees them, and back.
 std::string ToWindows(const std::string& native) {
-  std::string path = "Z:" + native;
+  std::string path = "Z:" + std::filesystem::absolute(native).lexically_normal().string();
   for (char& c : path) c = c == '/' ? '\\' : c;
   return path;
 }
@@ -48,11 +50,11 @@ int main(int argc, char** argv) {
     workers = std::atoi(argv[2]);
     first = 3;
   }
-  if (argc - first < 3 || (argc - first) % 2 != 1 || argv[first][0] != '/') return Usage();
+  if (argc - first < 3 || (argc - first) % 2 != 1) return Usage();
   vlrna::ArchiveZip zip({ToNative, "CP1252", workers});
   std::string dest = ToWindows(argv[first]);
   for (int i = first + 1; i + 1 < argc; i += 2) {
-    std::string archive = argv[i][0] == '/' ? ToWindows(argv[i]) : "";
+    std::string archive = ToWindows(argv[i]);
     auto start = std::chrono::steady_clock::now();
     if (zip.zOpenZipFile(archive) != 0 || zip.zExtractAll(dest, argv[i + 1], 1, 1, 0, {}) == 1) {
       std::fprintf(stderr, "vlrna-unpack: %s\n", zip.zGetLastErrorAsText().c_str());
