@@ -204,13 +204,19 @@ TEST_F(ArchiveZipTest, WrongPasswordFailsNamingArchiveAndEntry) {
     Build("setup.102", Encrypted(encryption), [&](ZipBuilder& zip) {
       ASSERT_TRUE(zip.AddFile("vlrna/objects/hangar.bgl", Pattern(10000, 2)));
     });
-    ArchiveZip zip = MakeZip();
-    ASSERT_EQ(zip.zOpenZipFile("D:\\setup.102"), 0);
-    EXPECT_EQ(zip.zExtractAll("C:\\", "D841DA1B", 1, 1, 0, {}), 1);
-    std::string error = zip.zGetLastErrorAsText();
-    EXPECT_NE(error.find("Wrong password"), std::string::npos) << error;
-    EXPECT_NE(error.find("D:\\setup.102"), std::string::npos) << error;
-    EXPECT_NE(error.find("vlrna/objects/hangar.bgl"), std::string::npos) << error;
+    // Traditional encryption's header lets one wrong password in 256 through,
+    // to fail as damaged data instead; of three, one at least is named.
+    int named = 0;
+    for (const char* wrong : {"D841DA1B", "D841DA1C", "D841DA1D"}) {
+      ArchiveZip zip = MakeZip();
+      ASSERT_EQ(zip.zOpenZipFile("D:\\setup.102"), 0);
+      EXPECT_EQ(zip.zExtractAll("C:\\", wrong, 1, 1, 0, {}), 1);
+      std::string error = zip.zGetLastErrorAsText();
+      named += error.find("Wrong password") != std::string::npos;
+      EXPECT_NE(error.find("D:\\setup.102"), std::string::npos) << error;
+      EXPECT_NE(error.find("vlrna/objects/hangar.bgl"), std::string::npos) << error;
+    }
+    EXPECT_GE(named, 1);
   }
 }
 

@@ -155,10 +155,21 @@ TEST_F(QuickEntryTest, WrongPasswordAndFlippedBytesAreRefused) {
       SCOPED_TRACE(std::string(encryption == ZipEncryption::kAes256 ? "AES " : "traditional ") +
                    (deflate ? "deflated" : "stored"));
       Build(encryption, deflate, {{"Scenery/tile.bgl", Noise(300000, 3)}});
+      // The header of traditional encryption lets one wrong password in 256
+      // through (AES: one in 65536), to fail later as damaged data. Of three,
+      // one at least is caught up front, with nothing written.
       std::string data;
-      EXPECT_EQ(ReadFast(1, 300000, "Scenery/tile.bgl", data, "B57A1CF8"),
-                QuickResult::kWrongPassword);
-      EXPECT_TRUE(data.empty());
+      int caught = 0;
+      for (const char* wrong : {"B57A1CF8", "B57A1CF9", "B57A1CFA"}) {
+        QuickResult result = ReadFast(1, 300000, "Scenery/tile.bgl", data, wrong);
+        if (result == QuickResult::kWrongPassword) {
+          ++caught;
+          EXPECT_TRUE(data.empty());
+        } else {
+          EXPECT_EQ(result, QuickResult::kDamaged);
+        }
+      }
+      EXPECT_GE(caught, 1);
       FlipByte(200000);
       EXPECT_EQ(ReadFast(1, 300000, "Scenery/tile.bgl", data), QuickResult::kDamaged);
     }
