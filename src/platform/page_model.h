@@ -20,9 +20,19 @@ enum class ControlKind {
   kMultiLineText,  // multi-line, scrolls
   kFrame,          // a frame around other controls, with a caption
   kPicture,        // a picture area; shows `picture` when set
-  kDriveList,      // items: the drives' display texts; text: the chosen one
-  kFolderList,     // text: the current folder; items: the folders it shows
-  kProgressBar,    // a picture area the progress is drawn into
+  // A drive list. items: the drives' display texts ("c: [SYSTEM]"), as
+  // Drives::List gives them; text and list_index: the chosen one.
+  kDriveList,
+  // A folder list. text: the current folder, a full Windows path ("C:\FSX",
+  // the root as "C:\"). items: full paths, first the chain from the drive's
+  // root down to the current folder ("C:\", "C:\FSX"), then the current
+  // folder's subfolders ("C:\FSX\Scenery"); list_index: the current folder.
+  // Choosing an item opens that folder.
+  kFolderList,
+  // A picture area the progress is drawn into. Its caption is a label whose
+  // container is the bar: the renderer draws that label's text centred on the
+  // bar instead of as a widget of its own.
+  kProgressBar,
 };
 
 // Positions and sizes are in twips (1/1440 inch), relative to the page's
@@ -80,6 +90,11 @@ class Page {
   int32_t left = 0;
   int32_t top = 0;
   bool visible = false;
+  // True while a handler of the page does long work and yields to the window
+  // system (the installation run): the renderer then delivers no input to the
+  // page at all, so no second click starts the work again or leaves the page
+  // under it. Set it through BusyScope.
+  bool busy = false;
 
   // Adds a control; its name must be new to the page.
   Control& Add(Control control);
@@ -118,6 +133,20 @@ class Page {
   int32_t client_width_;
   int32_t client_height_;
   std::vector<Control> controls_;
+};
+
+// Marks a page busy for the lifetime of the scope, as the long work of a
+// handler needs it; the page is free again however the scope is left.
+class BusyScope {
+ public:
+  explicit BusyScope(Page& page) : page_(page), was_busy_(page.busy) { page.busy = true; }
+  ~BusyScope() { page_.busy = was_busy_; }
+  BusyScope(const BusyScope&) = delete;
+  BusyScope& operator=(const BusyScope&) = delete;
+
+ private:
+  Page& page_;
+  bool was_busy_;
 };
 
 }  // namespace vlrna

@@ -39,6 +39,20 @@ struct MessageRequest {
 
 // The window system: one main window, pages shown one at a time over it, and
 // message boxes. Texts are bytes in the ANSI code page.
+//
+// The contract every renderer holds (headless, Qt, Win32):
+// - Input reaches a page only through its input methods (Page::Click and the
+//   like), and only while the page is visible, not busy, and the control and
+//   every frame holding it are visible and enabled. Input to a busy page
+//   (Page::busy, set by long work inside a handler) is dropped, whether it
+//   arrives from the event loop or during Yield.
+// - An exception a page handler lets pass never crosses the toolkit's event
+//   loop: the layer keeps the first one and raises it again where the core
+//   waits: in the Yield that the handler called, else where the core entered
+//   the event loop (the renderer's Run).
+// - Lists and progress bars show what the page model says (page_model.h);
+//   layout rules that need no toolkit (label fitting, tab order) come from
+//   the core, so every renderer applies the same ones.
 class WindowLayer {
  public:
   virtual ~WindowLayer() = default;
@@ -61,7 +75,9 @@ class WindowLayer {
   // Shows a modal message box and returns the button pressed.
   virtual MessageAnswer ShowMessage(const MessageRequest& request) = 0;
 
-  // Processes the window events that are pending, once.
+  // Processes the window events that are pending, once, so the windows
+  // repaint and move during long work. Raises again what a handler run from
+  // these events let pass.
   virtual void Yield() = 0;
 
   // Closes every page and the main window. Never raises.
