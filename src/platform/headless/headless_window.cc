@@ -1,14 +1,19 @@
 #include "platform/headless/headless_window.h"
 
+#include <exception>
 #include <stdexcept>
 
 namespace vlrna {
 
-Control& HeadlessWindow::Reachable(std::string_view control) {
+Control* HeadlessWindow::Reachable(std::string_view control) {
   if (visible_ == nullptr) {
     throw std::logic_error("no page is visible to act on " + std::string(control));
   }
   Control& c = (*visible_)[control];
+  if (visible_->busy) {
+    ++dropped_;
+    return nullptr;
+  }
   // A frame that is hidden or disabled takes what it holds with it.
   for (const Control* at = &c; at != nullptr;
        at = at->container.empty() ? nullptr : &(*visible_)[at->container]) {
@@ -18,21 +23,21 @@ Control& HeadlessWindow::Reachable(std::string_view control) {
                              (at == &c ? "" : " with its frame " + at->name));
     }
   }
-  return c;
+  return &c;
 }
 
 void HeadlessWindow::Click(std::string_view control) {
-  Reachable(control);
-  visible_->Click(control);
+  if (Reachable(control) != nullptr) visible_->Click(control);
 }
 
 void HeadlessWindow::ChooseOption(std::string_view control) {
-  Reachable(control);
-  visible_->ChooseOption(control);
+  if (Reachable(control) != nullptr) visible_->ChooseOption(control);
 }
 
 void HeadlessWindow::ChooseListItem(std::string_view control, std::string_view item) {
-  Control& c = Reachable(control);
+  Control* found = Reachable(control);
+  if (found == nullptr) return;
+  Control& c = *found;
   for (size_t i = 0; i < c.items.size(); ++i) {
     if (c.items[i] == item) {
       visible_->ChooseListItem(control, static_cast<int32_t>(i));
@@ -43,8 +48,9 @@ void HeadlessWindow::ChooseListItem(std::string_view control, std::string_view i
 }
 
 void HeadlessWindow::EditText(std::string_view control, std::string text) {
-  Control& c = Reachable(control);
-  if (c.read_only) throw std::logic_error(c.name + " is read-only");
+  Control* c = Reachable(control);
+  if (c == nullptr) return;
+  if (c->read_only) throw std::logic_error(c->name + " is read-only");
   visible_->EditText(control, std::move(text));
 }
 
@@ -80,6 +86,21 @@ void HeadlessWindow::HidePage(Page& page) {
 }
 
 void HeadlessWindow::Refresh(Page& /*page*/) { ++refreshes_; }
+
+void HeadlessWindow::Yield() {
+  ++yields_;
+  std::exception_ptr error;
+  while (!pending_.empty()) {
+    std::function<void()> input = std::move(pending_.front());
+    pending_.pop_front();
+    try {
+      input();
+    } catch (...) {
+      if (error == nullptr) error = std::current_exception();
+    }
+  }
+  if (error != nullptr) std::rethrow_exception(error);
+}
 
 MessageAnswer HeadlessWindow::ShowMessage(const MessageRequest& request) {
   messages_.push_back(request);

@@ -20,6 +20,12 @@ namespace vlrna {
 // Acting on a control that the user could not reach (no page visible, the
 // control hidden or disabled) raises std::logic_error, and so does a message
 // box nobody answered: a test must not pass by doing what a user cannot.
+// Input to a busy page is what a user can give but the window drops: it is
+// counted and does nothing.
+//
+// Input given with DuringNextYield arrives as the event loop would deliver
+// it: inside the next Yield. What its handler lets pass is kept and raised
+// again by that Yield, as every renderer does.
 class HeadlessWindow : public WindowLayer {
  public:
   explicit HeadlessWindow(ScreenInfo screen = {}) : screen_(screen) {}
@@ -29,6 +35,8 @@ class HeadlessWindow : public WindowLayer {
   void ChooseOption(std::string_view control);
   void ChooseListItem(std::string_view control, std::string_view item);
   void EditText(std::string_view control, std::string text);
+  // Queues input (one of the calls above) to be given inside the next Yield.
+  void DuringNextYield(std::function<void()> input) { pending_.push_back(std::move(input)); }
 
   // Queues the answer for the next box with this id.
   void Answer(const std::string& id, MessageAnswer answer);
@@ -48,6 +56,7 @@ class HeadlessWindow : public WindowLayer {
   // "show Setup at 6885,4635", "hide Setup", "main window", "close all".
   const std::vector<std::string>& events() const { return events_; }
   int yields() const { return yields_; }
+  int dropped_inputs() const { return dropped_; }
   int refreshes() const { return refreshes_; }
   bool closed() const { return closed_; }
 
@@ -57,11 +66,13 @@ class HeadlessWindow : public WindowLayer {
   void HidePage(Page& page) override;
   void Refresh(Page& page) override;
   MessageAnswer ShowMessage(const MessageRequest& request) override;
-  void Yield() override { ++yields_; }
+  void Yield() override;
   void CloseAll() override;
 
  private:
-  Control& Reachable(std::string_view control);
+  // The control the user acts on, or null when the page is busy and drops
+  // the input.
+  Control* Reachable(std::string_view control);
 
   ScreenInfo screen_;
   Page* main_ = nullptr;
@@ -72,7 +83,9 @@ class HeadlessWindow : public WindowLayer {
   std::function<void(const MessageRequest&)> on_message_;
   std::vector<MessageRequest> messages_;
   std::vector<std::string> events_;
+  std::deque<std::function<void()>> pending_;
   int yields_ = 0;
+  int dropped_ = 0;
   int refreshes_ = 0;
   bool closed_ = false;
 };

@@ -73,5 +73,28 @@ TEST(HeadlessWindowTest, OnlyOnePageIsVisibleAtATime) {
   EXPECT_FALSE(second.visible);
 }
 
+// Long work inside a handler yields; input that arrives meanwhile finds the
+// page busy and is dropped, and what a handler run from those events raises
+// comes out of the Yield that ran it.
+TEST(HeadlessWindowTest, ABusyPageDropsInputDeliveredDuringYield) {
+  HeadlessWindow window;
+  RecordingPage page;
+  window.ShowPage(page);
+  {
+    BusyScope busy(page);
+    window.DuringNextYield([&] { window.Click("Cmd_Go"); });
+    window.DuringNextYield([&] { window.ChooseOption("Opt_A"); });
+    window.Yield();
+  }
+  EXPECT_TRUE(page.events.empty());
+  EXPECT_EQ(window.dropped_inputs(), 2);
+  EXPECT_FALSE(page.busy);
+  window.DuringNextYield([&] { window.Click("Cmd_Go"); });
+  window.DuringNextYield([] { throw std::runtime_error("handler failed"); });
+  window.DuringNextYield([&] { window.Click("Cmd_Go"); });
+  EXPECT_THROW(window.Yield(), std::runtime_error);
+  EXPECT_EQ(page.events, (std::vector<std::string>{"click Cmd_Go", "click Cmd_Go"}));
+}
+
 }  // namespace
 }  // namespace vlrna

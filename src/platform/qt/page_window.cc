@@ -17,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/layout_rules.h"
 #include "platform/qt/ansi_text.h"
 #include "platform/qt/control_widgets.h"
 
@@ -24,8 +25,6 @@ namespace vlrna {
 namespace {
 
 constexpr double kDefaultPoints = 9.0;
-constexpr int32_t kLabelGap = 45;       // twips kept free above the next control
-constexpr int32_t kRowTolerance = 120;  // twips between tops of one row
 
 bool SameRect(const Rect& a, const Rect& b) {
   return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
@@ -149,28 +148,13 @@ void PageWindow::MakeMissing() {
   OrderTabs();
 }
 
-// Tab walks the controls as they are read: row by row from the top, each row
-// from the left. Controls whose tops lie close together form one row.
+// Tab walks the controls as they are read (the core's rule).
 void PageWindow::OrderTabs() {
-  std::vector<const Control*> order;
-  for (const Control& c : page_.controls()) {
-    if (!IsBackdrop(c.kind) && c.kind != ControlKind::kLabel && WidgetOf(c.name) != nullptr) {
-      order.push_back(&c);
-    }
+  std::vector<QWidget*> order;
+  for (const Control* c : TabOrder(page_)) {
+    if (QWidget* widget = WidgetOf(c->name)) order.push_back(widget);
   }
-  std::stable_sort(order.begin(), order.end(),
-                   [](const Control* a, const Control* b) { return a->rect.top < b->rect.top; });
-  for (size_t row = 0; row < order.size();) {
-    size_t end = row + 1;
-    while (end < order.size() && order[end]->rect.top - order[row]->rect.top < kRowTolerance) ++end;
-    std::stable_sort(
-        order.begin() + row, order.begin() + end,
-        [](const Control* a, const Control* b) { return a->rect.left < b->rect.left; });
-    row = end;
-  }
-  for (size_t i = 1; i < order.size(); ++i) {
-    QWidget::setTabOrder(WidgetOf(order[i - 1]->name), WidgetOf(order[i]->name));
-  }
+  for (size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 QWidget* PageWindow::WidgetOf(std::string_view control) const {
@@ -360,39 +344,29 @@ QFont PageWindow::FontOf(const Font& font) const {
   return qfont;
 }
 
-int32_t PageWindow::RoomBelow(const Control& label) const {
-  const Rect& r = label.rect;
-  int32_t limit = page_.client_height();
-  for (const Control& other : page_.controls()) {
-    const Rect& o = other.rect;
-    if (&other == &label || !other.visible || o.top <= r.top) continue;
-    if (o.left >= r.left + r.width || o.left + o.width <= r.left) continue;
-    limit = std::min(limit, o.top - kLabelGap);
-  }
-  return std::max(limit - r.top, r.height);
-}
-
-// A text longer than its label (a translation, a larger face) first takes
-// the free room below the label, and only then is drawn a little smaller,
-// never cut off while there is a size that fits.
+// Sizes the label by the core's rule, measuring with this label's font.
 void PageWindow::FitLabel(const Control& c, QWidget* widget) {
   auto* label = static_cast<QLabel*>(widget);
-  QRect box = scale_.ToPixels(c.rect);
-  const int room = scale_.ToPixelsY(RoomBelow(c));
-  QFont font = FontOf(c.font);
-  const double smallest = font.pointSizeF() * 0.75;
+  const QFont base = FontOf(c.font);
   const int flags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
-  for (;;) {
-    const QRect needed =
-        QFontMetrics(font).boundingRect(QRect(0, 0, box.width(), 100000), flags, label->text());
-    const bool fits = needed.height() <= room && needed.width() <= box.width();
-    if (fits || font.pointSizeF() - 0.5 < smallest) {
-      box.setHeight(std::max(box.height(), std::min(needed.height(), room)));
-      break;
-    }
-    font.setPointSizeF(font.pointSizeF() - 0.5);
-  }
+  const LabelFit fit = vlrna::FitLabel(
+      page_, c, base.pointSizeF(),
+      [&](double points, int32_t width, int32_t& needed_width, int32_t& needed_height) {
+        QFont font = base;
+        font.setPointSizeF(points);
+        const int room = scale_.ToPixelsX(width);
+        const QRect needed =
+            QFontMetrics(font).boundingRect(QRect(0, 0, room, 100000), flags, label->text());
+        // Judged in pixels: a round trip through twips must not make a text
+        // that fits look a twip too wide.
+        needed_width = needed.width() <= room ? width : width + 1;
+        needed_height = scale_.ToTwipsY(needed.height());
+      });
+  QFont font = base;
+  font.setPointSizeF(fit.points);
   label->setFont(font);
+  QRect box = scale_.ToPixels(c.rect);
+  box.setHeight(scale_.ToPixelsY(fit.height));
   label->setGeometry(box);
 }
 

@@ -72,7 +72,6 @@ class PageWindow : public QDialog {
   void ApplyOnBar(const Control& label);
   QFont FontOf(const Font& font) const;
   void FitLabel(const Control& c, QWidget* widget);
-  int32_t RoomBelow(const Control& label) const;
   QString AccessibleNameOf(const Control& c) const;
   const Control* ProgressBarHolding(const Control& label) const;
   void Input(const std::string& control, std::function<void(Page&)> input);

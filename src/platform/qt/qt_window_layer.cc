@@ -137,6 +137,12 @@ void QtWindowLayer::CloseAll() {
 }
 
 void QtWindowLayer::Dispatch(Page& page, const std::function<void(Page&)>& input) {
+  if (page.busy || !page.visible) {
+    // Long work runs in one of this page's handlers and yields to us: a second
+    // click must not start it again or leave the page under it.
+    SyncAll();
+    return;
+  }
   ++dispatch_depth_;
   try {
     input(page);

@@ -31,7 +31,8 @@ using PathMapper = std::function<std::string(const std::string& windows_path)>;
 //
 // An exception that a page's handler lets pass is kept: Yield raises it again
 // in the handler that yielded, and otherwise the event loop ends and `Run`
-// raises it.
+// raises it. Input to a busy or hidden page is dropped (the widgets are set
+// back to the model).
 class QtWindowLayer : public WindowLayer {
  public:
   // Needs a QApplication that outlives the layer.

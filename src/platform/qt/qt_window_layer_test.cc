@@ -137,5 +137,24 @@ TEST_F(QtWindowLayerTest, YieldPassesOnWhatAHandlerRunDuringItRaised) {
   layer_.CloseAll();  // twice does no harm
 }
 
+TEST_F(QtWindowLayerTest, ABusyPageTakesNoClickDeliveredDuringYield) {
+  int clicks = 0;
+  setup_.on_click = [&clicks](TestPage&, const std::string&) { ++clicks; };
+  layer_.ShowPage(setup_);
+  auto* next = qobject_cast<QPushButton*>(layer_.WindowOf(setup_)->WidgetOf("Cmd_Next"));
+  {
+    BusyScope busy(setup_);
+    QMetaObject::invokeMethod(
+        next, [next] { next->click(); }, Qt::QueuedConnection);
+    layer_.Yield();
+    EXPECT_EQ(clicks, 0);
+  }
+  QMetaObject::invokeMethod(
+      next, [next] { next->click(); }, Qt::QueuedConnection);
+  layer_.Yield();
+  EXPECT_EQ(clicks, 1);
+  layer_.CloseAll();
+}
+
 }  // namespace
 }  // namespace vlrna
