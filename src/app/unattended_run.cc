@@ -22,7 +22,7 @@ void Print(const CodePage& code_page, const std::string& ansi) {
 int RunUnattended(LinuxMachine& machine, Zip& zip) {
   const CodePage& code_page = machine.prefix.code_page();
   HeadlessWindow window;
-  window.set_on_message([&code_page](const MessageRequest& box) {
+  window.set_on_message([&code_page](const MessageRequest& box, MessageAnswer) {
     Print(code_page, "[box " + box.id + "] " + box.title + ": " + box.text);
   });
   Platform platform = machine.MakePlatform(window, &zip);

@@ -104,7 +104,12 @@ void HeadlessWindow::Yield() {
 
 MessageAnswer HeadlessWindow::ShowMessage(const MessageRequest& request) {
   messages_.push_back(request);
-  if (on_message_) on_message_(request);
+  const MessageAnswer answer = AnswerFor(request);
+  if (on_message_) on_message_(request, answer);
+  return answer;
+}
+
+MessageAnswer HeadlessWindow::AnswerFor(const MessageRequest& request) {
   auto queued = queued_.find(request.id);
   if (queued != queued_.end() && !queued->second.empty()) {
     MessageAnswer answer = queued->second.front();
@@ -114,6 +119,7 @@ MessageAnswer HeadlessWindow::ShowMessage(const MessageRequest& request) {
   auto always = always_.find(request.id);
   if (always != always_.end()) return always->second;
   if (request.buttons == MessageButtons::kOk && confirm_ok_boxes_) return kAnswerOk;
+  if (fallback_) return fallback_(request);
   throw std::logic_error("nobody answered message box " + request.id + ": " + request.text);
 }
 

@@ -42,8 +42,14 @@ class HeadlessWindow : public WindowLayer {
   void Answer(const std::string& id, MessageAnswer answer);
   // The answer for boxes of this id that have no queued answer.
   void AnswerAlways(const std::string& id, MessageAnswer answer);
-  // Called with every box before it is answered (an unattended run shows them).
-  void set_on_message(std::function<void(const MessageRequest&)> on_message) {
+  // Answers the boxes that have no answer queued or set, in place of
+  // refusing them (an unattended run chooses the answer that ends safely).
+  void set_fallback_answer(std::function<MessageAnswer(const MessageRequest&)> fallback) {
+    fallback_ = std::move(fallback);
+  }
+  // Called with every box and the answer it gets (an unattended run shows
+  // them).
+  void set_on_message(std::function<void(const MessageRequest&, MessageAnswer)> on_message) {
     on_message_ = std::move(on_message);
   }
   // Boxes with only an OK button are confirmed without an answer queued.
@@ -80,7 +86,10 @@ class HeadlessWindow : public WindowLayer {
   std::map<std::string, std::deque<MessageAnswer>> queued_;
   std::map<std::string, MessageAnswer> always_;
   bool confirm_ok_boxes_ = true;
-  std::function<void(const MessageRequest&)> on_message_;
+  MessageAnswer AnswerFor(const MessageRequest& request);
+
+  std::function<MessageAnswer(const MessageRequest&)> fallback_;
+  std::function<void(const MessageRequest&, MessageAnswer)> on_message_;
   std::vector<MessageRequest> messages_;
   std::vector<std::string> events_;
   std::deque<std::function<void()>> pending_;

@@ -53,10 +53,17 @@ TEST(HeadlessWindowTest, BoxesAreAnsweredByIdOrRefused) {
   EXPECT_EQ(window.ShowMessage(ask), kAnswerNo);
   EXPECT_EQ(window.ShowMessage(ask), kAnswerYes);
   EXPECT_EQ(window.ShowMessage({"info", "x", "T", MessageIcon::kInformation}), kAnswerOk);
-  EXPECT_THROW(
-      window.ShowMessage({"other", "?", "T", MessageIcon::kQuestion, MessageButtons::kYesNo}),
-      std::logic_error);
+  const MessageRequest other{"other", "?", "T", MessageIcon::kQuestion, MessageButtons::kYesNo};
+  EXPECT_THROW(window.ShowMessage(other), std::logic_error);
   EXPECT_EQ(window.messages().size(), 4u);
+  std::vector<std::string> shown;
+  window.set_on_message([&shown](const MessageRequest& box, MessageAnswer answer) {
+    shown.push_back(box.id + " " + std::to_string(answer));
+  });
+  window.set_fallback_answer([](const MessageRequest&) { return kAnswerNo; });
+  EXPECT_EQ(window.ShowMessage(other), kAnswerNo);
+  EXPECT_EQ(window.ShowMessage(ask), kAnswerYes);
+  EXPECT_EQ(shown, (std::vector<std::string>{"other 7", "ask 6"}));
 }
 
 TEST(HeadlessWindowTest, OnlyOnePageIsVisibleAtATime) {
