@@ -25,7 +25,7 @@ expected=(
   "Installing from D:"
   "User Roaming Directory found at C:\\users\\pilot\\AppData\\Roaming"
   "Common Appdata Path found at C:\\ProgramData"
-  "ERROR: Flightsimulator X Path not found in registry!"
+  "Flightsimulator X Path found: C:\\Program Files (x86)\\Microsoft Games"
   "Flightsimulator X (Steam Edition) Path found: "
   "Prepar3D V4 Path found: "
   "SETUP aborted by user!"

@@ -67,7 +67,8 @@ TEST(LinuxMachineTest, TheDemoPrefixServesWhatTheWizardStartsFrom) {
   EXPECT_TRUE(platform.files.NormalFileExists(app_data + "\\Microsoft\\FSX-SE\\fsx_se.cfg"));
 
   std::vector<std::string> drives = platform.drives.List();
-  EXPECT_EQ(drives, (std::vector<std::string>{"c:", "d: [VLRNA_DVD]", "z:"}));
+  EXPECT_EQ(drives, (std::vector<std::string>{"c:", "d: [VLRNA_DVD]", "e: [SCENERY]", "z:"}));
+  EXPECT_EQ(platform.drives.TypeOf("E:\\"), kDriveFixed);
   EXPECT_EQ(platform.drives.TypeOf("C:\\"), kDriveFixed);
   EXPECT_EQ(platform.drives.TypeOf("D:\\"), kDriveCdRom);
   EXPECT_TRUE(platform.drives.IsReady("D:"));
