@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "destination/select_path_page.h"
 #include "shell/language_page.h"
 #include "simulators/welcome_page.h"
 
@@ -18,6 +19,7 @@ PageFlow::Factory Make() {
 Wizard::Wizard(Context& ctx) : flow_(ctx), main_window_(ctx, flow_) {
   flow_.Register("Setup", Make<LanguagePage>());
   flow_.Register("Welcome", Make<WelcomePage>());
+  flow_.Register("SelectPath", Make<SelectPathPage>());
 }
 
 }  // namespace vlrna
