@@ -15,10 +15,7 @@ SelectPathPage::SelectPathPage(Context& ctx, PageFlow& flow)
   (*this)["FrmPath"].text = "Select Destination Path:";
 }
 
-void SelectPathPage::Load() {
-  SetCaptions();
-  FillDriveList(ctx_, (*this)["cmbDrive"]);
-}
+void SelectPathPage::Load() { SetCaptions(); }
 
 void SelectPathPage::SetCaptions() {
   const auto& texts = ctx_.state.MessageCatalogue;
