@@ -2,7 +2,10 @@
 
 #include <memory>
 
+#include "destination/select_path_page.h"
 #include "shell/language_page.h"
+#include "simulators/fs_path_page.h"
+#include "simulators/fs_select_page.h"
 #include "simulators/welcome_page.h"
 
 namespace vlrna {
@@ -18,6 +21,9 @@ PageFlow::Factory Make() {
 Wizard::Wizard(Context& ctx) : flow_(ctx), main_window_(ctx, flow_) {
   flow_.Register("Setup", Make<LanguagePage>());
   flow_.Register("Welcome", Make<WelcomePage>());
+  flow_.Register("FSSelect", Make<FSSelectPage>());
+  flow_.Register("SelectPath", Make<SelectPathPage>());
+  flow_.Register("FS_Path", Make<FSPathPage>());
 }
 
 }  // namespace vlrna

@@ -25,8 +25,10 @@ TEST(WizardWalkTest, StartUpLanguagePageWelcomePageAndCancel) {
   EXPECT_EQ(fake.window.visible_page()->SelectedOption("Frm_1"), "Opt_GER");
   fake.window.Click("Cmd_Next");
   EXPECT_EQ(fake.window.visible_page()->name(), "Welcome");
-  fake.window.Click("Cmd_Next");  // the selection page comes with a later build
-  EXPECT_EQ(fake.window.visible_page()->name(), "Welcome");
+  fake.window.Click("Cmd_Next");
+  EXPECT_EQ(fake.window.visible_page()->name(), "FSSelect");
+  fake.window.Click("Cmd_Next");  // the licence page comes with a later build
+  EXPECT_EQ(fake.window.visible_page()->name(), "FSSelect");
   fake.window.Answer("confirm-quit", kAnswerYes);
   EXPECT_THROW(fake.window.Click("Cmd_Quit"), ProcessEnded);
 
@@ -46,6 +48,7 @@ TEST(WizardWalkTest, StartUpLanguagePageWelcomePageAndCancel) {
       "ERROR: Prepar3D V2 Path not found in registry!",
       "ERROR: Prepar3D V3 Path not found in registry!",
       "Prepar3D V4 Path found: D:\\P3D4\\",
+      "Existing Installation not found!",
       "SETUP aborted by user!",
       "Closing all forms...",
       "Aborting...",
@@ -73,8 +76,8 @@ TEST(WizardWalkTest, AnUnattendedWalkGoesAsFarAsThisBuildsPagesGo) {
   Wizard wizard(ctx);
   wizard.Start();
   WalkReport report = WalkForward(fake.window);
-  EXPECT_EQ(report.pages, (std::vector<std::string>{"Setup", "Welcome"}));
-  EXPECT_EQ(report.stopped_at, "Welcome");
+  EXPECT_EQ(report.pages, (std::vector<std::string>{"Setup", "Welcome", "FSSelect"}));
+  EXPECT_EQ(report.stopped_at, "FSSelect");
   EXPECT_EQ(fake.window.messages().back().id, kPageNotBuiltBox);
 }
 
