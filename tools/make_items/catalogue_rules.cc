@@ -44,7 +44,8 @@ constexpr std::array<Entry, kCatalogueEntries + 1> kEntries = {{
     {Role::kUnused, 0},    {Role::kUnused, 0},     {Role::kLabel, 320},    // 48..50
     {Role::kLabel, 240},   {Role::kHeading, 40},   {Role::kUnused, 0},     // 51..53
     {Role::kButton, 16},   {Role::kHeading, 40},   {Role::kCaption, 32},   // 54..56
-    {Role::kFragment, 80},                                                 // 57
+    {Role::kFragment, 80}, {Role::kUnused, 0},     {Role::kUnused, 0},     // 57..59
+    {Role::kUnused, 0},    {Role::kUnused, 0},     {Role::kMessage, 400},  // 60..62
 }};
 
 struct Placeholder {
@@ -56,7 +57,7 @@ struct Placeholder {
 // others only where a page replaces them before showing the text.
 constexpr std::string_view kAppTitle = "%APPTITLE%";
 constexpr std::array<Placeholder, 3> kPlaceholders = {{
-    {"%INSTPATH%", {35, 0}},
+    {"%INSTPATH%", {35, 62}},
     {"%DRIVE%", {40, 41}},
     {"%DISK%", {47, 0}},
 }};
