@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "shell/language_page.h"
+#include "simconfig/options_page.h"
 #include "simulators/welcome_page.h"
 
 namespace vlrna {
@@ -18,6 +19,7 @@ PageFlow::Factory Make() {
 Wizard::Wizard(Context& ctx) : flow_(ctx), main_window_(ctx, flow_) {
   flow_.Register("Setup", Make<LanguagePage>());
   flow_.Register("Welcome", Make<WelcomePage>());
+  flow_.Register("Options", Make<OptionsPage>());
 }
 
 }  // namespace vlrna
