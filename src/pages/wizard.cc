@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "pages/license_page.h"
 #include "shell/language_page.h"
 #include "simconfig/options_page.h"
 #include "simulators/welcome_page.h"
@@ -20,6 +21,7 @@ Wizard::Wizard(Context& ctx) : flow_(ctx), main_window_(ctx, flow_) {
   flow_.Register("Setup", Make<LanguagePage>());
   flow_.Register("Welcome", Make<WelcomePage>());
   flow_.Register("Options", Make<OptionsPage>());
+  flow_.Register("License", Make<LicensePage>());
 }
 
 }  // namespace vlrna
