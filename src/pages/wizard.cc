@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "pages/finished_page.h"
 #include "pages/license_page.h"
 #include "shell/language_page.h"
 #include "simconfig/options_page.h"
@@ -22,6 +23,7 @@ Wizard::Wizard(Context& ctx) : flow_(ctx), main_window_(ctx, flow_) {
   flow_.Register("Welcome", Make<WelcomePage>());
   flow_.Register("Options", Make<OptionsPage>());
   flow_.Register("License", Make<LicensePage>());
+  flow_.Register("Finished", Make<FinishedPage>());
 }
 
 }  // namespace vlrna
