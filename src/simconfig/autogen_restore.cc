@@ -58,13 +58,4 @@ std::vector<RestoredSimulator> RestoreAutogenDescriptions(Context& ctx) {
   return restored;
 }
 
-bool RestoreFailed(const std::vector<RestoredSimulator>& restored) {
-  for (const RestoredSimulator& simulator : restored) {
-    for (const RestoredFile& file : simulator.files) {
-      if (file.outcome == RestoreOutcome::kNotWritten) return true;
-    }
-  }
-  return false;
-}
-
 }  // namespace vlrna

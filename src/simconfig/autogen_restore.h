@@ -8,7 +8,8 @@
 
 namespace vlrna {
 
-// What the restore did to one autogen description file.
+// What the restore did to one autogen description file. Only kNotWritten
+// makes a restore fail; missing and unrecognised files are told, not errors.
 enum class RestoreOutcome {
   kRestored,       // the package's descriptions were missing and are back
   kUpToDate,       // they were there already; the file is unchanged
@@ -39,10 +40,6 @@ std::vector<std::string> AutogenFilesOf(int row, const std::string& folder);
 // is logged with LogError and recorded; the other files still get their turn.
 // Never raises a RuntimeError.
 std::vector<RestoredSimulator> RestoreAutogenDescriptions(Context& ctx);
-
-// True when any file could not be written: the one outcome that makes a
-// restore fail. Missing and unrecognised files are reported, not failures.
-bool RestoreFailed(const std::vector<RestoredSimulator>& restored);
 
 }  // namespace vlrna
 
