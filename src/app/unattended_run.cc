@@ -22,6 +22,11 @@ void Print(const CodePage& code_page, const std::string& ansi) {
 int RunUnattended(LinuxMachine& machine, Zip& zip) {
   const CodePage& code_page = machine.prefix.code_page();
   HeadlessWindow window;
+  // A question this run was not told to answer gets the answer that ends
+  // safely.
+  window.set_fallback_answer([](const MessageRequest& box) {
+    return box.buttons == MessageButtons::kYesNo ? kAnswerNo : kAnswerCancel;
+  });
   window.set_on_message([&code_page](const MessageRequest& box, MessageAnswer) {
     Print(code_page, "[box " + box.id + "] " + box.title + ": " + box.text);
   });

@@ -39,8 +39,7 @@ TEST(SelectPathPageTest, NextTakesOnlyAFixedDriveWithRoomAndAsksBeforeANewFolder
          f.drives.drives[0].free_bytes = 14'000'000'001ull;
        },
        nullptr, nullptr, nullptr, "Installation directory selected: C:\\FSX\\vlrna\\"},
-      {nullptr, nullptr, kDestinationCreateFolderBox, "Create C:\\FSX\\vlrna\\?",
-       "Existing Installation not found!"},
+      {nullptr, nullptr, kDestinationCreateFolderBox, "Create C:\\FSX\\vlrna\\?", "License read"},
       {[](FakePlatform& f) {
          f.drives.drives.push_back({"n: [\\\\nas\\sim]", kDriveRemote});
        },
@@ -50,7 +49,7 @@ TEST(SelectPathPageTest, NextTakesOnlyAFixedDriveWithRoomAndAsksBeforeANewFolder
       {nullptr, "C:\\FSX\\..\\Windows", kDestinationBadPathBox, "Bad C:\\FSX\\..\\Windows",
        "Installation directory is not valid!"},
       {nullptr, "e:\\Games", kDestinationCreateFolderBox, "Create e:\\Games\\vlrna\\?",
-       "Existing Installation not found!"},
+       "License read"},
   };
   for (const Case& c : cases) {
     ToDestination run(c.setup);

@@ -3,7 +3,10 @@
 #include <memory>
 
 #include "destination/select_path_page.h"
+#include "pages/finished_page.h"
+#include "pages/license_page.h"
 #include "shell/language_page.h"
+#include "simconfig/options_page.h"
 #include "simulators/fs_path_page.h"
 #include "simulators/fs_select_page.h"
 #include "simulators/welcome_page.h"
@@ -21,8 +24,11 @@ PageFlow::Factory Make() {
 Wizard::Wizard(Context& ctx) : flow_(ctx), main_window_(ctx, flow_) {
   flow_.Register("Setup", Make<LanguagePage>());
   flow_.Register("Welcome", Make<WelcomePage>());
+  flow_.Register("Options", Make<OptionsPage>());
   flow_.Register("FSSelect", Make<FSSelectPage>());
+  flow_.Register("License", Make<LicensePage>());
   flow_.Register("SelectPath", Make<SelectPathPage>());
+  flow_.Register("Finished", Make<FinishedPage>());
   flow_.Register("FS_Path", Make<FSPathPage>());
 }
 

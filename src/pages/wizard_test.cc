@@ -2,36 +2,78 @@
 
 #include <gtest/gtest.h>
 
+#include "destination/select_path_page.h"
 #include "platform/fake/fake_machine.h"
-#include "platform/headless/unattended_walk.h"
+#include "shell/page_flow.h"
+#include "shell/program_end.h"
 
 namespace vlrna {
 namespace {
 
-// The user's walk through the pages this build has, checked by the log the
-// run leaves behind, line by line.
-TEST(WizardWalkTest, StartUpLanguagePageWelcomePageAndCancel) {
+// A German user with Flight Simulator X and Prepar3D v4 and a second hard
+// disk D:, the medium on the CD-ROM drive E:.
+class WizardWalkTest : public ::testing::Test {
+ protected:
+  WizardWalkTest() {
+    DescribeTypicalMachine(fake);
+    fake.registry.SetString(RegistryRoot::kCurrentUser, "Software\\Lockheed Martin\\Prepar3D v4",
+                            "AppPath", "C:\\P3D4");
+    fake.system.language_id = 0x0407;
+    fake.window = HeadlessWindow({1920 * 15, 1200 * 15, 15, 15});
+    fake.drives.drives = {{"c: [system]", kDriveFixed, 51'234ull * 1024 * 1024, true},
+                          {"d: [data]", kDriveFixed, 20'000'000'000ull, true},
+                          {"e: [veltrona_1]", kDriveCdRom, 0, true}};
+    fake.files.AddFolder("C:\\P3D4");
+    fake.files.AddFolder("D:\\Scenery");
+    fake.files.AddFolder("D:\\Games");
+  }
+  // The log's lines after their time stamps.
+  std::vector<std::string> LogLines() {
+    std::vector<std::string> lines;
+    const std::string log = fake.files.Content(kTypicalLogPath);
+    for (size_t at = 0; at < log.size();) {
+      size_t end = log.find("\r\n", at);
+      lines.push_back(log.substr(at + 23, end - at - 23));
+      at = end + 2;
+    }
+    return lines;
+  }
+  Page& Visible() { return *fake.window.visible_page(); }
+
   FakePlatform fake;
-  DescribeTypicalMachine(fake);
-  fake.registry.SetString(RegistryRoot::kCurrentUser, "Software\\Lockheed Martin\\Prepar3D v4",
-                          "AppPath", "D:\\P3D4");
-  fake.system.language_id = 0x0407;
-  fake.window = HeadlessWindow({1920 * 15, 1200 * 15, 15, 15});
   ProgramState state;
   Context ctx{state, fake.platform};
-  Wizard wizard(ctx);
+  Wizard wizard{ctx};
+};
 
+TEST_F(WizardWalkTest, ChoosesPrepar3DAndAFolderOnDriveDUpToTheInstallation) {
   wizard.Start();
-  EXPECT_EQ(fake.window.visible_page()->SelectedOption("Frm_1"), "Opt_GER");
+  EXPECT_EQ(Visible().SelectedOption("Frm_1"), "Opt_GER");
   fake.window.Click("Cmd_Next");
-  EXPECT_EQ(fake.window.visible_page()->name(), "Welcome");
+  ASSERT_EQ(Visible().name(), "Welcome");
   fake.window.Click("Cmd_Next");
-  EXPECT_EQ(fake.window.visible_page()->name(), "FSSelect");
-  fake.window.Click("Cmd_Next");  // the licence page comes with a later build
-  EXPECT_EQ(fake.window.visible_page()->name(), "FSSelect");
-  fake.window.Answer("confirm-quit", kAnswerYes);
-  EXPECT_THROW(fake.window.Click("Cmd_Quit"), ProcessEnded);
+  ASSERT_EQ(Visible().name(), "FSSelect");
+  EXPECT_EQ(Visible().SelectedOption("Frame2"), "optSimulation(0)");
+  fake.window.ChooseOption("optSimulation(5)");
+  fake.window.Click("Cmd_Next");
+  ASSERT_EQ(Visible().name(), "License");
+  EXPECT_EQ(Visible()["inpLicense"].text, "Lizenz\r\nBedingungen\r\n");
+  fake.window.Click("Cmd_Next");
+  ASSERT_EQ(Visible().name(), "SelectPath");
+  EXPECT_EQ(Visible()["inpPath"].text, "C:\\P3D4\\vlrna\\");
+  fake.window.ChooseListItem("cmbDrive", "d: [data]");
+  fake.window.ChooseListItem("cmbPath", "D:\\Scenery");
+  EXPECT_EQ(Visible()["inpPath"].text, "D:\\Scenery\\vlrna\\");
+  fake.window.Answer(kDestinationCreateFolderBox, kAnswerYes);
+  fake.window.Click("Cmd_Next");
 
+  // The installation page is the hand-over; this build stops before it.
+  EXPECT_EQ(state.gsInstPath, "D:\\Scenery\\vlrna\\");
+  EXPECT_EQ(state.gsFSXPath, "C:\\P3D4\\");
+  EXPECT_EQ(state.gsSimExe, "Prepar3D.exe");
+  EXPECT_EQ(state.gsSceneryCfg, "C:\\ProgramData\\Lockheed Martin\\Prepar3D v4\\Scenery.cfg");
+  EXPECT_EQ(state.gsSimCfg,
+            "C:\\Users\\pilot\\AppData\\Roaming\\Lockheed Martin\\Prepar3D v4\\Prepar3D.cfg");
   const std::vector<std::string> expected = {
       std::string(68, '-'),
       "Veltrona Zozo 4.3.217",
@@ -47,38 +89,27 @@ TEST(WizardWalkTest, StartUpLanguagePageWelcomePageAndCancel) {
       "ERROR: Prepar3D Path not found in registry!",
       "ERROR: Prepar3D V2 Path not found in registry!",
       "ERROR: Prepar3D V3 Path not found in registry!",
-      "Prepar3D V4 Path found: D:\\P3D4\\",
+      "Prepar3D V4 Path found: C:\\P3D4\\",
       "Existing Installation not found!",
-      "SETUP aborted by user!",
-      "Closing all forms...",
-      "Aborting...",
+      "License read",
+      "Installation directory selected: D:\\Scenery\\vlrna\\",
   };
-  std::string log;
-  for (const std::string& line : expected) log += "2026.12.05  10:07:33 | " + line + "\r\n";
-  EXPECT_EQ(fake.files.Content(kTypicalLogPath), log);
+  EXPECT_EQ(LogLines(), expected);
+  EXPECT_EQ(fake.window.messages().back().id, kPageNotBuiltBox);
+}
+
+TEST_F(WizardWalkTest, CancelAsksAndEndsTheOneWay) {
+  wizard.Start();
+  fake.window.Click("Cmd_Next");
+  fake.window.Answer(kConfirmQuitBox, kAnswerYes);
+  EXPECT_THROW(fake.window.Click("Cmd_Quit"), ProcessEnded);
+  const std::vector<std::string> lines = LogLines();
+  EXPECT_EQ(
+      std::vector<std::string>(lines.end() - 3, lines.end()),
+      (std::vector<std::string>{"SETUP aborted by user!", "Closing all forms...", "Aborting..."}));
   EXPECT_EQ(fake.processes.terminated.size(), 1u);
   EXPECT_TRUE(fake.window.closed());
   EXPECT_EQ(fake.system.end_calls, std::vector<int>{1});
-  EXPECT_EQ(state.gsLanguage, "D");
-}
-
-}  // namespace
-}  // namespace vlrna
-
-namespace vlrna {
-namespace {
-
-TEST(WizardWalkTest, AnUnattendedWalkGoesAsFarAsThisBuildsPagesGo) {
-  FakePlatform fake;
-  DescribeTypicalMachine(fake);
-  ProgramState state;
-  Context ctx{state, fake.platform};
-  Wizard wizard(ctx);
-  wizard.Start();
-  WalkReport report = WalkForward(fake.window);
-  EXPECT_EQ(report.pages, (std::vector<std::string>{"Setup", "Welcome", "FSSelect"}));
-  EXPECT_EQ(report.stopped_at, "FSSelect");
-  EXPECT_EQ(fake.window.messages().back().id, kPageNotBuiltBox);
 }
 
 }  // namespace

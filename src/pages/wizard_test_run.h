@@ -7,26 +7,15 @@
 
 #include "pages/wizard.h"
 #include "platform/fake/fake_machine.h"
-#include "shell/page_layout.h"
 
 namespace vlrna {
 
 // For page tests: a wizard on the typical machine, changed by `setup`,
-// started and moved on with Next `nexts` times. Unless `bare_license` is false, a
-// bare page with the three buttons stands in for the licence page, which
-// this build may lack.
+// started and moved on with Next `nexts` times.
 struct WizardTestRun {
-  explicit WizardTestRun(int nexts, const std::function<void(FakePlatform&)>& setup = nullptr,
-                         bool bare_license = true) {
+  explicit WizardTestRun(int nexts, const std::function<void(FakePlatform&)>& setup = nullptr) {
     DescribeTypicalMachine(fake);
     if (setup) setup(fake);
-    if (bare_license) {
-      wizard.flow().Register("License", [](Context& c, PageFlow& f) {
-        auto page = std::make_unique<WizardPage>("License", kPageWidth, c, f);
-        AddStandardControls(*page);
-        return page;
-      });
-    }
     wizard.Start();
     for (int i = 0; i < nexts; ++i) fake.window.Click("Cmd_Next");
   }

@@ -2,14 +2,10 @@
 
 #include "shell/error_reports.h"
 #include "shell/page_layout.h"
+#include "shell/version_line.h"
 #include "simulators/discovery.h"
 
 namespace vlrna {
-
-std::string VersionLine(const ProgramVersion& v) {
-  return v.file_description + " v" + std::to_string(v.major) + "." + std::to_string(v.minor) + "." +
-         std::to_string(v.revision) + "  \xA9 2026 Veltrona Scenery";
-}
 
 WelcomePage::WelcomePage(Context& ctx, PageFlow& flow)
     : WizardPage("Welcome", kPageWidth, ctx, flow) {

@@ -15,9 +15,6 @@ class WelcomePage : public WizardPage {
   void Load() override;
 };
 
-// "<description> v<major>.<minor>.<revision>" and the maker line.
-std::string VersionLine(const ProgramVersion& version);
-
 }  // namespace vlrna
 
 #endif  // VLRNA_SIMULATORS_WELCOME_PAGE_H_

@@ -33,6 +33,8 @@ void DescribeTypicalMachine(FakePlatform& fake) {
   }
   fake.files.AddFile("D:\\Setup\\spb_def.bin", std::string(566, '\x5A'));
   fake.files.AddFile("D:\\Setup\\setup.wav", "RIFF");
+  fake.files.AddFile("D:\\Setup\\license.txt", "License\r\nTerms\r\n");
+  fake.files.AddFile("D:\\Setup\\lizenz.txt", "Lizenz\r\nBedingungen\r\n");
   fake.system.program_folder = "D:\\Setup";
   fake.processes.running = {{42, "VLRSetup.exe", "D:\\VLRSetup.exe"}};
   fake.drives.drives = {{"c: [system]", kDriveFixed, 51'234ull * 1024 * 1024, true},

@@ -13,11 +13,11 @@ namespace vlrna {
 std::string MakeMessageFile(const std::vector<std::string>& texts);
 
 // The catalogue texts tests use: entry n reads "T<n>" unless set otherwise.
-std::vector<std::string> NumberedTexts(int count = 57);
+std::vector<std::string> NumberedTexts(int count = 69);
 
 // Describes a typical machine on `fake`: Windows on C:, user "pilot" with his
 // registry folders, the wizard in D:\Setup with its four message files,
-// spb_def.bin and setup.wav, the launcher running from D:\, a fixed drive
+// spb_def.bin, setup.wav and the two licence texts, the launcher running from D:\, a fixed drive
 // with plenty of space and a CD-ROM drive, and Flight Simulator X in
 // C:\FSX. Tests change what they need afterwards.
 void DescribeTypicalMachine(FakePlatform& fake);

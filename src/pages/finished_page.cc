@@ -1,0 +1,45 @@
+#include "pages/finished_page.h"
+
+#include "shell/install_log.h"
+#include "shell/page_layout.h"
+#include "shell/program_end.h"
+
+namespace vlrna {
+
+FinishedPage::FinishedPage(Context& ctx, PageFlow& flow)
+    : WizardPage("Finished", kPageWidth, ctx, flow) {
+  AddStandardControls(*this);
+  (*this)["Cmd_Prev"].enabled = false;
+  (*this)["Cmd_Quit"].enabled = false;
+  Rect area = ContentArea(*this);
+  const int32_t l = area.left;
+  const int32_t w = area.width;
+  AddControl(*this, "Lab_Welcome", ControlKind::kLabel, {l, 150, w, 480},
+             "Installation abgeschlossen")
+      .font = {"", 13, true};
+  AddControl(*this, "Lab_1", ControlKind::kLabel, {l, 720, w, 900},
+             "%APPTITLE% wurde erfolgreich installiert.");
+  AddControl(*this, "Lab_2", ControlKind::kLabel, {l, 1740, w, 1800});
+}
+
+void FinishedPage::Load() {
+  const auto& texts = ctx_.state.MessageCatalogue;
+  caption = texts[1];
+  (*this)["Lab_Welcome"].text = texts[36];
+  (*this)["Lab_1"].text = texts[37];
+  (*this)["Lab_2"].text = texts[39];
+  (*this)["Cmd_Prev"].text = texts[4];
+  (*this)["Cmd_Next"].text = texts[3];
+  (*this)["Cmd_Quit"].text = texts[5];
+  WriteLog(ctx_, "Installation finished!");
+}
+
+bool FinishedPage::OnButton(const std::string& control) {
+  if (control == "Cmd_Prev") return false;
+  if (control != "Cmd_Next") return WizardPage::OnButton(control);
+  ctx_.platform.window.HidePage(*this);
+  WriteLog(ctx_, "Installation finished!");
+  FatalError(ctx_, "");
+}
+
+}  // namespace vlrna
