@@ -8,6 +8,10 @@ Control& HeadlessWindow::Reachable(std::string_view control) {
   if (visible_ == nullptr) {
     throw std::logic_error("no page is visible to act on " + std::string(control));
   }
+  if (visible_->busy) {
+    throw std::logic_error(visible_->name() + " is busy and takes no input for " +
+                           std::string(control));
+  }
   Control& c = (*visible_)[control];
   // A frame that is hidden or disabled takes what it holds with it.
   for (const Control* at = &c; at != nullptr;
@@ -80,6 +84,11 @@ void HeadlessWindow::HidePage(Page& page) {
 }
 
 void HeadlessWindow::Refresh(Page& /*page*/) { ++refreshes_; }
+
+void HeadlessWindow::Yield() {
+  ++yields_;
+  if (on_yield_) on_yield_();
+}
 
 MessageAnswer HeadlessWindow::ShowMessage(const MessageRequest& request) {
   messages_.push_back(request);

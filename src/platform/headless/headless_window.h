@@ -18,7 +18,7 @@ namespace vlrna {
 // items, and answer message boxes by id. Everything shown is recorded.
 //
 // Acting on a control that the user could not reach (no page visible, the
-// control hidden or disabled) raises std::logic_error, and so does a message
+// page busy, the control hidden or disabled) raises std::logic_error, and so does a message
 // box nobody answered: a test must not pass by doing what a user cannot.
 class HeadlessWindow : public WindowLayer {
  public:
@@ -38,6 +38,8 @@ class HeadlessWindow : public WindowLayer {
   void set_on_message(std::function<void(const MessageRequest&)> on_message) {
     on_message_ = std::move(on_message);
   }
+  // Called at every Yield: what the user does while long work runs.
+  void set_on_yield(std::function<void()> on_yield) { on_yield_ = std::move(on_yield); }
   // Boxes with only an OK button are confirmed without an answer queued.
   void set_confirm_ok_boxes(bool confirm) { confirm_ok_boxes_ = confirm; }
 
@@ -57,7 +59,7 @@ class HeadlessWindow : public WindowLayer {
   void HidePage(Page& page) override;
   void Refresh(Page& page) override;
   MessageAnswer ShowMessage(const MessageRequest& request) override;
-  void Yield() override { ++yields_; }
+  void Yield() override;
   void CloseAll() override;
 
  private:
@@ -70,6 +72,7 @@ class HeadlessWindow : public WindowLayer {
   std::map<std::string, MessageAnswer> always_;
   bool confirm_ok_boxes_ = true;
   std::function<void(const MessageRequest&)> on_message_;
+  std::function<void()> on_yield_;
   std::vector<MessageRequest> messages_;
   std::vector<std::string> events_;
   int yields_ = 0;
