@@ -39,6 +39,7 @@ class OverallProgress {
   // The unpacked size of archive `index` (0-based) as its directory gives it;
   // a later call for the same archive replaces the figure.
   void SetTotal(size_t index, uint64_t bytes);
+  bool KnowsTotal(size_t index) const { return archives_.at(index).total.has_value(); }
 
   // Archive `index` starts unpacking now. Time before this, since the last
   // figure, is not counted as unpacking time.

@@ -18,6 +18,9 @@ PageFlow::Factory Make() {
 Wizard::Wizard(Context& ctx) : flow_(ctx), main_window_(ctx, flow_) {
   flow_.Register("Setup", Make<LanguagePage>());
   flow_.Register("Welcome", Make<WelcomePage>());
+  flow_.Register("InstallStart", [this](Context& c, PageFlow& f) {
+    return std::make_unique<InstallStartPage>(c, f, install_observer_);
+  });
 }
 
 }  // namespace vlrna
