@@ -1,6 +1,8 @@
 #include "pages/finished_page.h"
 
+#include "shell/catalogue_text.h"
 #include "shell/install_log.h"
+#include "shell/message_catalogue.h"
 #include "shell/page_layout.h"
 #include "shell/program_end.h"
 
@@ -26,12 +28,24 @@ void FinishedPage::Load() {
   const auto& texts = ctx_.state.MessageCatalogue;
   caption = texts[1];
   (*this)["Lab_Welcome"].text = texts[36];
-  (*this)["Lab_1"].text = texts[37];
+  (*this)["Lab_1"].text = ctx_.state.gbEditFailed ? WithErrorsText() : texts[37];
   (*this)["Lab_2"].text = texts[39];
   (*this)["Cmd_Prev"].text = texts[4];
   (*this)["Cmd_Next"].text = texts[3];
   (*this)["Cmd_Quit"].text = texts[5];
   WriteLog(ctx_, "Installation finished!");
+}
+
+// An installation whose configuration edits did not all succeed is not
+// reported as a success: the page says so and points to the log, which names
+// the edit that failed.
+std::string FinishedPage::WithErrorsText() const {
+  std::string text = CatalogueText(ctx_.state, 64,
+                                   "The installation of %APPTITLE% finished with errors. Please "
+                                   "see the log file %LOGFILE%.");
+  ReplaceAll(text, "%APPTITLE%", kAppTitle);
+  ReplaceAll(text, "%LOGFILE%", ctx_.state.gsUserDir + "\\" + ctx_.state.gsLogFile);
+  return text;
 }
 
 bool FinishedPage::OnButton(const std::string& control) {

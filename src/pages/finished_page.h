@@ -6,7 +6,9 @@
 namespace vlrna {
 
 // The finished page: the last page of the wizard. Its Next ends the program
-// the one orderly way, without a message; Back and Cancel are disabled.
+// the one orderly way, without a message; Back and Cancel are disabled. After
+// an installation in which a configuration edit failed it says that the
+// installation finished with errors.
 class FinishedPage : public WizardPage {
  public:
   FinishedPage(Context& ctx, PageFlow& flow);
@@ -15,6 +17,9 @@ class FinishedPage : public WizardPage {
 
  protected:
   bool OnButton(const std::string& control) override;
+
+ private:
+  std::string WithErrorsText() const;
 };
 
 }  // namespace vlrna

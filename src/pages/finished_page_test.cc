@@ -36,5 +36,25 @@ TEST(FinishedPageTest, NextEndsTheRunTheOrderlyWayAfterTwoFinishedLines) {
   EXPECT_EQ(fake.system.end_calls, std::vector<int>{1});
 }
 
+TEST(FinishedPageTest, AfterAFailedEditItSaysSoAndNamesTheLog) {
+  for (const char* entry : {"Errors, see %LOGFILE%.", ""}) {
+    FakePlatform fake;
+    DescribeTypicalMachine(fake);
+    std::vector<std::string> texts = NumberedTexts();
+    texts[63] = entry;
+    fake.files.AddFile("D:\\Setup\\ITEMS.ENG", MakeMessageFile(texts));
+    ProgramState state;
+    Context ctx{state, fake.platform};
+    Wizard wizard(ctx);
+    wizard.Start();
+    fake.window.Click("Cmd_Next");
+    state.gbEditFailed = true;
+    wizard.flow().Transition(*fake.window.visible_page(), "Finished");
+    const std::string text = (*fake.window.visible_page())["Lab_1"].text;
+    EXPECT_TRUE(text.ends_with(std::string(kTypicalLogPath) + ".")) << text;
+    EXPECT_EQ(text.find('%'), std::string::npos) << text;
+  }
+}
+
 }  // namespace
 }  // namespace vlrna

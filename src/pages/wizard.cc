@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "destination/select_path_page.h"
+#include "install/install_start_page.h"
 #include "pages/finished_page.h"
 #include "pages/license_page.h"
 #include "shell/language_page.h"
@@ -28,6 +29,9 @@ Wizard::Wizard(Context& ctx) : flow_(ctx), main_window_(ctx, flow_) {
   flow_.Register("FSSelect", Make<FSSelectPage>());
   flow_.Register("License", Make<LicensePage>());
   flow_.Register("SelectPath", Make<SelectPathPage>());
+  flow_.Register("InstallStart", [this](Context& c, PageFlow& f) {
+    return std::make_unique<InstallStartPage>(c, f, install_observer_);
+  });
   flow_.Register("Finished", Make<FinishedPage>());
   flow_.Register("FS_Path", Make<FSPathPage>());
 }

@@ -1,6 +1,9 @@
 #ifndef VLRNA_PAGES_WIZARD_H_
 #define VLRNA_PAGES_WIZARD_H_
 
+#include <utility>
+
+#include "install/install_start_page.h"
 #include "shell/context.h"
 #include "shell/main_window.h"
 #include "shell/page_flow.h"
@@ -20,7 +23,14 @@ class Wizard {
   PageFlow& flow() { return flow_; }
   MainWindow& main_window() { return main_window_; }
 
+  // Who hears the installation's progress besides the page (an unattended
+  // run); may be set at any time before or during the run.
+  void set_install_progress_observer(InstallProgressObserver observer) {
+    install_observer_ = std::move(observer);
+  }
+
  private:
+  InstallProgressObserver install_observer_;  // outlives the pages that refer to it
   PageFlow flow_;
   MainWindow main_window_;
 };

@@ -67,7 +67,8 @@ TEST_F(WizardWalkTest, ChoosesPrepar3DAndAFolderOnDriveDUpToTheInstallation) {
   fake.window.Answer(kDestinationCreateFolderBox, kAnswerYes);
   fake.window.Click("Cmd_Next");
 
-  // The installation page is the hand-over; this build stops before it.
+  // The hand-over: the installation page waits for its Next.
+  ASSERT_EQ(Visible().name(), "InstallStart");
   EXPECT_EQ(state.gsInstPath, "D:\\Scenery\\vlrna\\");
   EXPECT_EQ(state.gsFSXPath, "C:\\P3D4\\");
   EXPECT_EQ(state.gsSimExe, "Prepar3D.exe");
@@ -95,7 +96,6 @@ TEST_F(WizardWalkTest, ChoosesPrepar3DAndAFolderOnDriveDUpToTheInstallation) {
       "Installation directory selected: D:\\Scenery\\vlrna\\",
   };
   EXPECT_EQ(LogLines(), expected);
-  EXPECT_EQ(fake.window.messages().back().id, kPageNotBuiltBox);
 }
 
 TEST_F(WizardWalkTest, CancelAsksAndEndsTheOneWay) {

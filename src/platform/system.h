@@ -35,6 +35,10 @@ class System {
 
   virtual LocalTime Now() = 0;
 
+  // Milliseconds from a fixed but arbitrary moment, never going backwards and
+  // unmoved by changes of the wall clock: for measuring how long work takes.
+  virtual int64_t MonotonicMillis() = 0;
+
   virtual ProgramVersion Version() = 0;
 
   // The folder of the running wizard as a Windows path, no trailing backslash.

@@ -54,6 +54,10 @@ struct ProgramState {
   // Extraction progress. 64-bit, so archives of 4 GiB and more show right.
   double gdZipTotalBytes = 0;
   int64_t glZipBytesDone = 0;
+
+  // Set by the installation when one of the configuration edits failed: the
+  // package is unpacked but not fully registered, and the log says why.
+  bool gbEditFailed = false;
 };
 
 }  // namespace vlrna

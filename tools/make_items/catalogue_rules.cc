@@ -25,27 +25,29 @@ struct Entry {
 
 // Where the wizard shows each text, indexed by text number (0 unused).
 constexpr std::array<Entry, kCatalogueEntries + 1> kEntries = {{
-    {Role::kUnused, 0},    {Role::kTitle, 60},     {Role::kHeading, 40},   // 0..2
-    {Role::kButton, 16},   {Role::kButton, 16},    {Role::kButton, 16},    // 3..5
-    {Role::kUnused, 0},    {Role::kLabel, 320},    {Role::kLabel, 320},    // 6..8
-    {Role::kCaption, 40},  {Role::kHeading, 40},   {Role::kLabel, 240},    // 9..11
-    {Role::kMessage, 600}, {Role::kHeading, 40},   {Role::kLabel, 320},    // 12..14
-    {Role::kUnused, 0},    {Role::kUnused, 0},     {Role::kUnused, 0},     // 15..17
-    {Role::kUnused, 0},    {Role::kUnused, 0},     {Role::kHeading, 40},   // 18..20
-    {Role::kLabel, 240},   {Role::kLabel, 320},    {Role::kTitle, 40},     // 21..23
-    {Role::kUnused, 0},    {Role::kTitle, 60},     {Role::kMessage, 400},  // 24..26
-    {Role::kUnused, 0},    {Role::kUnused, 0},     {Role::kUnused, 0},     // 27..29
-    {Role::kFragment, 80}, {Role::kFragment, 200}, {Role::kUnused, 0},     // 30..32
-    {Role::kFragment, 60}, {Role::kFragment, 60},  {Role::kMessage, 400},  // 33..35
-    {Role::kHeading, 40},  {Role::kLabel, 240},    {Role::kUnused, 0},     // 36..38
-    {Role::kLabel, 320},   {Role::kMessage, 400},  {Role::kMessage, 400},  // 39..41
-    {Role::kFragment, 60}, {Role::kHeading, 40},   {Role::kCaption, 40},   // 42..44
-    {Role::kLabel, 320},   {Role::kUnused, 0},     {Role::kMessage, 400},  // 45..47
-    {Role::kUnused, 0},    {Role::kUnused, 0},     {Role::kLabel, 320},    // 48..50
-    {Role::kLabel, 240},   {Role::kHeading, 40},   {Role::kUnused, 0},     // 51..53
-    {Role::kButton, 16},   {Role::kHeading, 40},   {Role::kCaption, 32},   // 54..56
-    {Role::kFragment, 80}, {Role::kUnused, 0},     {Role::kUnused, 0},     // 57..59
-    {Role::kUnused, 0},    {Role::kUnused, 0},     {Role::kMessage, 400},  // 60..62
+    {Role::kUnused, 0},     {Role::kTitle, 60},     {Role::kHeading, 40},    // 0..2
+    {Role::kButton, 16},    {Role::kButton, 16},    {Role::kButton, 16},     // 3..5
+    {Role::kUnused, 0},     {Role::kLabel, 320},    {Role::kLabel, 320},     // 6..8
+    {Role::kCaption, 40},   {Role::kHeading, 40},   {Role::kLabel, 240},     // 9..11
+    {Role::kMessage, 600},  {Role::kHeading, 40},   {Role::kLabel, 320},     // 12..14
+    {Role::kUnused, 0},     {Role::kUnused, 0},     {Role::kUnused, 0},      // 15..17
+    {Role::kUnused, 0},     {Role::kUnused, 0},     {Role::kHeading, 40},    // 18..20
+    {Role::kLabel, 240},    {Role::kLabel, 320},    {Role::kTitle, 40},      // 21..23
+    {Role::kUnused, 0},     {Role::kTitle, 60},     {Role::kMessage, 400},   // 24..26
+    {Role::kUnused, 0},     {Role::kUnused, 0},     {Role::kUnused, 0},      // 27..29
+    {Role::kFragment, 80},  {Role::kFragment, 200}, {Role::kUnused, 0},      // 30..32
+    {Role::kFragment, 60},  {Role::kFragment, 60},  {Role::kMessage, 400},   // 33..35
+    {Role::kHeading, 40},   {Role::kLabel, 240},    {Role::kUnused, 0},      // 36..38
+    {Role::kLabel, 320},    {Role::kMessage, 400},  {Role::kMessage, 400},   // 39..41
+    {Role::kFragment, 60},  {Role::kHeading, 40},   {Role::kCaption, 40},    // 42..44
+    {Role::kLabel, 320},    {Role::kUnused, 0},     {Role::kMessage, 400},   // 45..47
+    {Role::kUnused, 0},     {Role::kUnused, 0},     {Role::kLabel, 320},     // 48..50
+    {Role::kLabel, 240},    {Role::kHeading, 40},   {Role::kUnused, 0},      // 51..53
+    {Role::kButton, 16},    {Role::kHeading, 40},   {Role::kCaption, 32},    // 54..56
+    {Role::kFragment, 80},  {Role::kFragment, 80},  {Role::kFragment, 80},   // 57..59
+    {Role::kFragment, 80},  {Role::kFragment, 80},  {Role::kMessage, 400},   // 60..62
+    {Role::kMessage, 400},  {Role::kLabel, 320},    {Role::kFragment, 100},  // 63..65
+    {Role::kFragment, 100},                                                  // 66
 }};
 
 struct Placeholder {
@@ -56,10 +58,17 @@ struct Placeholder {
 // %APPTITLE% is replaced when the file is loaded and may stand anywhere; the
 // others only where a page replaces them before showing the text.
 constexpr std::string_view kAppTitle = "%APPTITLE%";
-constexpr std::array<Placeholder, 3> kPlaceholders = {{
+constexpr std::array<Placeholder, 10> kPlaceholders = {{
     {"%INSTPATH%", {35, 62}},
     {"%DRIVE%", {40, 41}},
     {"%DISK%", {47, 0}},
+    {"%FILE%", {63, 0}},
+    {"%LOGFILE%", {64, 0}},
+    {"%DONE%", {65, 66}},
+    {"%TOTAL%", {65, 66}},
+    {"%SPEED%", {65, 66}},
+    {"%PERCENT%", {65, 0}},
+    {"%TIMELEFT%", {65, 0}},
 }};
 
 bool IsUsed(std::size_t number) { return kEntries[number].role != Role::kUnused; }

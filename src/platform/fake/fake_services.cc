@@ -56,6 +56,12 @@ bool FakeProcesses::Terminate(const ProcessInfo& process) {
   return true;
 }
 
+int64_t FakeSystem::MonotonicMillis() {
+  const int64_t now = monotonic_ms;
+  monotonic_ms += monotonic_step_ms;
+  return now;
+}
+
 void FakeSystem::EndProcess(int exit_code) {
   end_calls.push_back(exit_code);
   throw ProcessEnded{exit_code};

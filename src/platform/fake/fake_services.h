@@ -1,6 +1,7 @@
 #ifndef VLRNA_PLATFORM_FAKE_FAKE_SERVICES_H_
 #define VLRNA_PLATFORM_FAKE_FAKE_SERVICES_H_
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -58,10 +59,15 @@ class FakeSystem : public System {
   ProgramVersion version{4, 3, 217, "Veltrona Zozo Setup"};
   std::string program_folder = "D:\\Setup";
   std::vector<int> end_calls;
+  // The monotonic clock: each reading returns `monotonic_ms` and then moves it
+  // on by `monotonic_step_ms`, so work "takes" time without a test waiting.
+  int64_t monotonic_ms = 0;
+  int64_t monotonic_step_ms = 0;
 
   std::string WindowsFolder() override { return windows_folder; }
   uint16_t SystemDefaultLangId() override { return language_id; }
   LocalTime Now() override { return now; }
+  int64_t MonotonicMillis() override;
   ProgramVersion Version() override { return version; }
   std::string ProgramFolder() override { return program_folder; }
   [[noreturn]] void EndProcess(int exit_code) override;

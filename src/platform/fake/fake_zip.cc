@@ -5,6 +5,7 @@ namespace vlrna {
 int32_t FakeZip::zOpenZipFile(const std::string& path) {
   calls_.push_back("open " + path);
   open_ = open_result == 0;
+  path_ = path;
   entries_done_ = 0;
   bytes_done_ = 0;
   return open_result;
@@ -25,7 +26,8 @@ int32_t FakeZip::zExtractAll(const std::string& destination, const std::string& 
     ++entries_done_;
     if (progress) progress();
   }
-  return extract_result;
+  auto result = extract_results.find(path_);
+  return result != extract_results.end() ? result->second : extract_result;
 }
 
 std::string FakeZip::zGetLastErrorAsText() {

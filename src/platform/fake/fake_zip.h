@@ -2,6 +2,7 @@
 #define VLRNA_PLATFORM_FAKE_FAKE_ZIP_H_
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,9 @@ class FakeZip : public Zip {
   int32_t open_result = 0;
   uint64_t total_bytes = 0;
   int32_t extract_result = 0;
+  // Results of zExtractAll for particular archives, by the path they were
+  // opened with; the others give extract_result.
+  std::map<std::string, int32_t> extract_results;
   std::vector<uint64_t> progress_steps;
   std::string last_error;
   // When false, zGetRunTimeInfo reports no figures.
@@ -41,6 +45,7 @@ class FakeZip : public Zip {
  private:
   std::vector<std::string> calls_;
   bool open_ = false;
+  std::string path_;
   uint64_t entries_done_ = 0;
   uint64_t bytes_done_ = 0;
 };

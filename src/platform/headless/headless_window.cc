@@ -90,6 +90,7 @@ void HeadlessWindow::Refresh(Page& /*page*/) { ++refreshes_; }
 void HeadlessWindow::Yield() {
   ++yields_;
   std::exception_ptr error;
+  if (on_yield_) pending_.push_back(on_yield_);
   while (!pending_.empty()) {
     std::function<void()> input = std::move(pending_.front());
     pending_.pop_front();

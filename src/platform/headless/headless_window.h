@@ -52,6 +52,9 @@ class HeadlessWindow : public WindowLayer {
   void set_on_message(std::function<void(const MessageRequest&, MessageAnswer)> on_message) {
     on_message_ = std::move(on_message);
   }
+  // Called at every Yield, after the queued input: what the user does while
+  // long work runs.
+  void set_on_yield(std::function<void()> on_yield) { on_yield_ = std::move(on_yield); }
   // Boxes with only an OK button are confirmed without an answer queued.
   void set_confirm_ok_boxes(bool confirm) { confirm_ok_boxes_ = confirm; }
 
@@ -90,6 +93,7 @@ class HeadlessWindow : public WindowLayer {
 
   std::function<MessageAnswer(const MessageRequest&)> fallback_;
   std::function<void(const MessageRequest&, MessageAnswer)> on_message_;
+  std::function<void()> on_yield_;
   std::vector<MessageRequest> messages_;
   std::vector<std::string> events_;
   std::deque<std::function<void()>> pending_;

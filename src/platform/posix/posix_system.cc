@@ -23,6 +23,12 @@ LocalTime PosixSystem::Now() {
   return {t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec};
 }
 
+int64_t PosixSystem::MonotonicMillis() {
+  struct timespec t;
+  clock_gettime(CLOCK_MONOTONIC, &t);
+  return static_cast<int64_t>(t.tv_sec) * 1000 + t.tv_nsec / 1'000'000;
+}
+
 ProgramVersion PosixSystem::Version() {
   return {VLRNA_VERSION_MAJOR, VLRNA_VERSION_MINOR, VLRNA_VERSION_PATCH, "Veltrona Zozo Setup"};
 }

@@ -19,6 +19,7 @@ class PosixSystem : public System {
   std::string WindowsFolder() override;
   uint16_t SystemDefaultLangId() override;
   LocalTime Now() override;
+  int64_t MonotonicMillis() override;
   // The version the build gave the project.
   ProgramVersion Version() override;
   // "Z:\media\cdrom\setup"; a drive root gives "D:".

@@ -66,6 +66,8 @@ TEST(PosixSystemTest, FoldersTimeAndVersion) {
   for (char& c : folder) c = c == '/' ? '\\' : c;
   EXPECT_EQ(system.ProgramFolder(), "Z:" + folder);
   EXPECT_GE(system.Now().year, 2024);
+  const int64_t before = system.MonotonicMillis();
+  EXPECT_LE(before, system.MonotonicMillis());
   ProgramVersion version = system.Version();
   EXPECT_GT(version.major + version.minor + version.revision, 0);
 }

@@ -1,0 +1,133 @@
+#include "install/install_start_page.h"
+
+#include "install/archive_keys.h"
+#include "install/archive_search.h"
+#include "install/install_sequence.h"
+#include "install/overall_line.h"
+#include "install/progress_display.h"
+#include "shell/install_log.h"
+#include "shell/page_layout.h"
+
+namespace vlrna {
+
+InstallStartPage::InstallStartPage(Context& ctx, PageFlow& flow,
+                                   const InstallProgressObserver& observer)
+    : WizardPage("InstallStart", kPageWidth, ctx, flow),
+      observer_(observer),
+      ini_(ctx.platform.files),
+      extraction_(ctx, *this, this),
+      overall_(kArchiveKeyUses.size()) {
+  AddStandardControls(*this);
+  const Rect area = ContentArea(*this);
+  const int32_t l = area.left;
+  const int32_t w = area.width;
+  AddControl(*this, "Lab_Welcome", ControlKind::kLabel, {l, 150, w, 480}).font = {"", 13, true};
+  AddControl(*this, "Lab1", ControlKind::kLabel, {l, 720, w, 900});
+  AddControl(*this, "Lab2", ControlKind::kLabel, {l, 1680, w, 900});
+  AddControl(*this, "picProgress", ControlKind::kProgressBar, {l, 2700, w, 330});
+  AddControl(*this, "lblProgress", ControlKind::kLabel, {l + w / 2 - 300, 2745, 600, 240}, "",
+             "picProgress");
+  // The whole set's progress, under the bar of the archive being unpacked.
+  AddControl(*this, "lblOverall", ControlKind::kLabel, {l, 3120, w, 480});
+}
+
+void InstallStartPage::Load() {
+  const auto& texts = ctx_.state.MessageCatalogue;
+  caption = texts[1];
+  (*this)["Lab_Welcome"].text = texts[20];
+  (*this)["Lab1"].text = texts[21];
+  (*this)["Lab2"].text = texts[22];
+  (*this)["Cmd_Prev"].text = texts[4];
+  (*this)["Cmd_Next"].text = texts[3];
+  (*this)["Cmd_Quit"].text = texts[5];
+  (*this)["Lab2"].visible = true;
+  (*this)["picProgress"].visible = false;
+  (*this)["lblOverall"].visible = false;
+}
+
+bool InstallStartPage::OnButton(const std::string& control) {
+  if (control == "Cmd_Next") {
+    Run();
+    return true;
+  }
+  if (control == "Cmd_Prev") return true;
+  return WizardPage::OnButton(control);
+}
+
+void InstallStartPage::Run() {
+  // The window keeps painting while the archives are unpacked, but this page
+  // takes no input until the run is over.
+  BusyScope busy(*this);
+  Page& page = *this;
+  page["Lab_Welcome"].text = ctx_.state.MessageCatalogue[23];
+  page["Lab1"].text = "";
+  page["Lab2"].text = "";
+  page["Lab2"].visible = false;
+  page["picProgress"].visible = true;
+  page["lblOverall"].visible = true;
+  for (const char* button : {"Cmd_Prev", "Cmd_Next", "Cmd_Quit"}) page[button].enabled = false;
+  WriteLog(ctx_, "Copying Files...");
+  ReadKnownTotals();
+  RunInstallation();
+  page["Cmd_Prev"].enabled = false;
+  page["Cmd_Next"].enabled = true;
+  page["Cmd_Quit"].enabled = false;
+}
+
+void InstallStartPage::RunInstallation() {
+  vlrna::RunInstallation(ctx_, ini_, *this,
+                         [this](size_t index, const std::string& name, const std::string& password,
+                                const std::string& destination) {
+                           return ExtractArchive(index, name, password, destination);
+                         });
+}
+
+// The sizes of the archives at hand, read from their directories before
+// anything is unpacked. One on a disc not yet inserted adds its size when it
+// is opened; its disc mates are read once it has been unpacked.
+void InstallStartPage::ReadKnownTotals() {
+  for (size_t i = 0; i < kArchiveKeyUses.size(); ++i) {
+    if (overall_.KnowsTotal(i)) continue;
+    std::optional<uint64_t> total = ReadArchiveTotal(ctx_, std::string(kArchiveKeyUses[i].archive));
+    if (total) overall_.SetTotal(i, *total);
+  }
+  ShowOverall();
+}
+
+bool InstallStartPage::ExtractArchive(size_t index, const std::string& name,
+                                      const std::string& password, const std::string& destination) {
+  archive_index_ = index;
+  archive_name_ = name;
+  const bool failed = extraction_.ExtractArchive(name, password, destination);
+  if (!failed) {
+    overall_.Finish(index, ctx_.platform.system.MonotonicMillis());
+    if (!overall_.Figures().total_complete) ReadKnownTotals();
+    ShowOverall();
+    Notify(100);
+  }
+  return failed;
+}
+
+void InstallStartPage::ArchiveOpened(uint64_t total, int64_t now_ms) {
+  overall_.SetTotal(archive_index_, total);
+  overall_.Begin(archive_index_, now_ms);
+  ShowOverall();
+}
+
+void InstallStartPage::BytesDone(uint64_t bytes_done, int64_t now_ms) {
+  overall_.Update(archive_index_, bytes_done, now_ms);
+  ShowOverall();
+  const ProgramState& s = ctx_.state;
+  Notify(ProgressPercent(static_cast<double>(s.glZipBytesDone), s.gdZipTotalBytes));
+}
+
+void InstallStartPage::ShowOverall() {
+  (*this)["lblOverall"].text = OverallLine(ctx_.state, overall_.Figures());
+}
+
+void InstallStartPage::Notify(int archive_percent) {
+  if (!observer_) return;
+  observer_({archive_index_ + 1, archive_name_, archive_percent, overall_.Figures()});
+}
+
+}  // namespace vlrna
