@@ -23,9 +23,7 @@ void SelectPathPage::SetCaptions() {
   (*this)["Lab_Welcome"].text = texts[13];
   (*this)["FrmPath"].text = texts[9];
   (*this)["Lab_1"].text = texts[14];
-  (*this)["Cmd_Prev"].text = texts[4];
-  (*this)["Cmd_Next"].text = texts[3];
-  (*this)["Cmd_Quit"].text = texts[5];
+  SetButtonCaptions();
 }
 
 void SelectPathPage::PrepareForm() {

@@ -37,9 +37,7 @@ void InstallStartPage::Load() {
   (*this)["Lab_Welcome"].text = texts[20];
   (*this)["Lab1"].text = texts[21];
   (*this)["Lab2"].text = texts[22];
-  (*this)["Cmd_Prev"].text = texts[4];
-  (*this)["Cmd_Next"].text = texts[3];
-  (*this)["Cmd_Quit"].text = texts[5];
+  SetButtonCaptions();
   (*this)["Lab2"].visible = true;
   (*this)["picProgress"].visible = false;
   (*this)["lblOverall"].visible = false;

@@ -30,9 +30,7 @@ void FinishedPage::Load() {
   (*this)["Lab_Welcome"].text = texts[36];
   (*this)["Lab_1"].text = ctx_.state.gbEditFailed ? WithErrorsText() : texts[37];
   (*this)["Lab_2"].text = texts[39];
-  (*this)["Cmd_Prev"].text = texts[4];
-  (*this)["Cmd_Next"].text = texts[3];
-  (*this)["Cmd_Quit"].text = texts[5];
+  SetButtonCaptions();
   WriteLog(ctx_, "Installation finished!");
 }
 

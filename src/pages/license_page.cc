@@ -46,9 +46,7 @@ void LicensePage::Load() {
   caption = texts[1];
   (*this)["Lab_Welcome"].text = texts[10];
   (*this)["Lab_1"].text = texts[11];
-  (*this)["Cmd_Prev"].text = texts[4];
-  (*this)["Cmd_Next"].text = texts[3];
-  (*this)["Cmd_Quit"].text = texts[5];
+  SetButtonCaptions();
   ReadAgreement();
 }
 

@@ -54,6 +54,13 @@ void WizardPage::OnClick(const std::string& control) {
   if (!target.empty()) flow_.Transition(*this, target);
 }
 
+void WizardPage::SetButtonCaptions() {
+  const auto& texts = ctx_.state.MessageCatalogue;
+  (*this)["Cmd_Prev"].text = texts[4];
+  (*this)["Cmd_Next"].text = texts[3];
+  (*this)["Cmd_Quit"].text = texts[5];
+}
+
 void PageFlow::Register(const std::string& name, Factory factory) {
   factories_[name] = std::move(factory);
 }

@@ -28,6 +28,9 @@ class WizardPage : public Page {
 
   void OnClick(const std::string& control) final;
 
+  // Back, Next and Cancel get catalogue entries 4, 3 and 5, as on every page.
+  void SetButtonCaptions();
+
   Context& ctx_;
   PageFlow& flow_;
 };

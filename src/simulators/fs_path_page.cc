@@ -42,9 +42,7 @@ void FSPathPage::SetTexts() {
     explanation.text = german ? "Geben Sie bitte den Pfad Ihrer Flightsimulator X-Installation an."
                               : "Please select the path of your Flightsimulator X installation.";
   }
-  (*this)["Cmd_Prev"].text = texts[4];
-  (*this)["Cmd_Next"].text = texts[3];
-  (*this)["Cmd_Quit"].text = texts[5];
+  SetButtonCaptions();
   (*this)["Cmd_Next"].enabled = false;
 }
 

@@ -36,9 +36,7 @@ void FSSelectPage::Load() {
   for (bool found : s.gbSimFound) any_found = any_found || found;
   (*this)["labText"].text = texts[any_found ? 51 : 50];
   (*this)["Cmd_Next"].enabled = any_found;
-  (*this)["Cmd_Prev"].text = texts[4];
-  (*this)["Cmd_Next"].text = texts[3];
-  (*this)["Cmd_Quit"].text = texts[5];
+  SetButtonCaptions();
   if (!any_found) {
     WriteLog(ctx_, "ERROR: No installed Flightsimulator found!");
     return;
