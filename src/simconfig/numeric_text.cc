@@ -20,6 +20,29 @@ RuntimeError Overflow(const std::string& what) {
   return RuntimeError(kErrOverflow, "Overflow: " + what, "Numbers");
 }
 
+// The power of ten of the first significant digit of a number written as
+// digits, an optional fraction and an optional exponent ("0.004" gives -3,
+// "12e5" gives 6); saturates far beyond what a double holds.
+int64_t DecimalOrder(std::string_view number) {
+  size_t pos = 0;
+  int64_t order = -1;
+  while (pos < number.size() && IsDigit(number[pos])) {
+    if (order >= 0 || number[pos] != '0') ++order;
+    ++pos;
+  }
+  if (order < 0 && pos < number.size() && number[pos] == '.') {
+    for (++pos; pos < number.size() && number[pos] == '0'; ++pos) --order;
+  }
+  size_t e = number.find_first_of("eE");
+  if (e == std::string_view::npos) return order;
+  bool negative = e + 1 < number.size() && number[e + 1] == '-';
+  int64_t exponent = 0;
+  for (size_t i = e + 1; i < number.size(); ++i) {
+    if (IsDigit(number[i]) && exponent < 100000) exponent = exponent * 10 + (number[i] - '0');
+  }
+  return order + (negative ? -exponent : exponent);
+}
+
 }  // namespace
 
 double NumericValue(std::string_view text) {
@@ -40,10 +63,10 @@ double NumericValue(std::string_view text) {
   double value = 0;
   auto [end, error] = std::from_chars(text.data() + start, text.data() + pos, value);
   if (error == std::errc::result_out_of_range) {
-    // A negative exponent went below the smallest double, any other above the largest.
-    size_t e = text.find_first_of("eE", start);
-    bool tiny = e < pos && text[e + 1] == '-';
-    value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+    // Below the smallest double is 0, above the largest infinity.
+    value = DecimalOrder(text.substr(start, pos - start)) < 0
+                ? 0.0
+                : std::numeric_limits<double>::infinity();
   }
   return negative ? -value : value;
 }

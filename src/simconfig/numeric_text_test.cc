@@ -23,6 +23,13 @@ TEST(NumericTextTest, TakesTheLeadingNumberOnly) {
   EXPECT_EQ(NumericValue("1e-999"), 0);
   EXPECT_EQ(NumericValue("1e999"), INFINITY);
   EXPECT_EQ(NumericValue("-1e999"), -INFINITY);
+  // Too small or too large written out in full, without an exponent.
+  const std::string zeros(400, '0');
+  EXPECT_EQ(NumericValue("0." + zeros + "1"), 0);
+  EXPECT_EQ(NumericValue("-0." + zeros + "1"), 0);
+  EXPECT_EQ(NumericValue("1" + zeros), INFINITY);
+  EXPECT_EQ(NumericValue("0." + zeros + "1e9999"), INFINITY);
+  EXPECT_EQ(NumericValue("1" + zeros + "e-9999"), 0);
 }
 
 TEST(NumericTextTest, SixteenBitsRoundHalvesToEvenAndOverflow) {

@@ -48,7 +48,7 @@ uint16_t LangIdFromLocale(std::string_view locale) {
 }
 
 uint16_t SystemLangIdFromEnvironment() {
-  for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+  for (const char* variable : {"LC_ALL", "LC_CTYPE", "LANG"}) {
     const char* value = std::getenv(variable);
     if (value != nullptr && *value != '\0') return LangIdFromLocale(value);
   }

@@ -13,7 +13,7 @@ namespace vlrna {
 uint16_t LangIdFromLocale(std::string_view locale);
 
 // The system default language of this process's environment: the locale of
-// LC_ALL, else LC_MESSAGES, else LANG, whichever is set first.
+// LC_ALL, else LC_CTYPE, else LANG (as Wine derives it), whichever is set first.
 uint16_t SystemLangIdFromEnvironment();
 
 }  // namespace vlrna

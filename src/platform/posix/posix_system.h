@@ -10,7 +10,7 @@ namespace vlrna {
 
 // The operating-system services on Linux, as a Windows program in the prefix
 // would see them: the Windows folder is C:\windows, the system language
-// comes from the locale (LC_ALL, LC_MESSAGES, LANG), the program's folder is
+// comes from the locale (LC_ALL, LC_CTYPE, LANG), the program's folder is
 // the Windows form of the folder of /proc/self/exe.
 class PosixSystem : public System {
  public:

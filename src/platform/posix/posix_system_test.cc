@@ -31,19 +31,22 @@ TEST(LocaleLangIdTest, LocaleNamesGiveTheLanguageIdsWineDerives) {
   EXPECT_EQ(LangIdFromLocale("xx_YY"), 0x0409);
 }
 
-TEST(LocaleLangIdTest, LcAllThenLcMessagesThenLang) {
-  std::string saved[3];
-  const char* names[] = {"LC_ALL", "LC_MESSAGES", "LANG"};
-  for (int i = 0; i < 3; ++i) saved[i] = getenv(names[i]) ? getenv(names[i]) : "\x01";
+// As Wine takes it: LC_ALL, then LC_CTYPE, then LANG; LC_MESSAGES plays no
+// part.
+TEST(LocaleLangIdTest, LcAllThenLcCtypeThenLang) {
+  std::string saved[4];
+  const char* names[] = {"LC_ALL", "LC_CTYPE", "LANG", "LC_MESSAGES"};
+  for (int i = 0; i < 4; ++i) saved[i] = getenv(names[i]) ? getenv(names[i]) : "\x01";
   setenv("LC_ALL", "", 1);  // set but empty counts as unset
   setenv("LC_MESSAGES", "it_IT.UTF-8", 1);
-  setenv("LANG", "de_DE.UTF-8", 1);
-  EXPECT_EQ(SystemLangIdFromEnvironment(), 0x0410);
-  unsetenv("LC_MESSAGES");
+  setenv("LC_CTYPE", "de_DE.UTF-8", 1);
+  setenv("LANG", "en_US.UTF-8", 1);
   EXPECT_EQ(SystemLangIdFromEnvironment(), 0x0407);
+  unsetenv("LC_CTYPE");
+  EXPECT_EQ(SystemLangIdFromEnvironment(), 0x0409);
   setenv("LC_ALL", "fr_CH", 1);
   EXPECT_EQ(SystemLangIdFromEnvironment(), 0x100C);
-  for (int i = 0; i < 3; ++i) {
+  for (int i = 0; i < 4; ++i) {
     if (saved[i] == "\x01") {
       unsetenv(names[i]);
     } else {
