@@ -179,6 +179,24 @@ std::string KeyOf(std::string_view path) {
   return key;
 }
 
+// Whether a line is a value whose data is hex bytes: "name"=hex:... or
+// @=hex(7):...
+bool StartsHexValue(std::string_view line) {
+  size_t pos = 0;
+  if (!line.empty() && line[0] == '@') {
+    pos = 1;
+  } else if (!line.empty() && line[0] == '"') {
+    for (pos = 1; pos < line.size() && line[pos] != '"'; ++pos) {
+      if (line[pos] == '\\') ++pos;
+    }
+    ++pos;
+  } else {
+    return false;
+  }
+  if (pos >= line.size() || line[pos] != '=') return false;
+  return line.substr(pos + 1).starts_with("hex:") || line.substr(pos + 1).starts_with("hex(");
+}
+
 }  // namespace
 
 std::string Utf16Data(std::string_view utf8) {
@@ -255,13 +273,14 @@ RegHive RegHive::Parse(std::string_view text) {
     pos = end + 1;
     ++number;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    // Long hex data goes on over lines that end in a backslash.
+    // Long hex data goes on over lines that end in a backslash; nothing else
+    // does, so a damaged text value costs that value alone.
     if (!joined.empty()) {
       size_t lead = 0;
       SkipBlanks(line, lead);
       line.remove_prefix(lead);
     }
-    if (!line.empty() && line.back() == '\\' && (line.front() != '[')) {
+    if (!line.empty() && line.back() == '\\' && (!joined.empty() || StartsHexValue(line))) {
       joined.append(line.substr(0, line.size() - 1));
       if (pos < text.size()) continue;
       line = {};

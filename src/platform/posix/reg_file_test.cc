@@ -116,6 +116,15 @@ TEST(RegFileTest, AMalformedFileIsServedAsFarAsItCanBeRead) {
   EXPECT_EQ(hive.problems()[6], "line 11: value outside a key");
   EXPECT_EQ(hive.problems()[7], "line 14: malformed value data");
 
+  // A text value cut off at a backslash takes only itself, not the next value.
+  RegHive cut = RegHive::Parse(
+      "WINE REGISTRY Version 2\n"
+      "[Software\\\\Sim] 1\n"
+      "\"Note\"=\"C:\\\\Temp\\\\\n"
+      "\"AppPath\"=\"C:\\\\FSX\\\\\"\n");
+  EXPECT_EQ(Data(cut, "Software\\Sim", "apppath"), U16("C:\\FSX\\"));
+  EXPECT_EQ(Data(cut, "Software\\Sim", "note"), "<none>");
+
   RegHive foreign = RegHive::Parse("REGEDIT4\n\n[Software\\\\X]\n\"A\"=\"b\"\n");
   EXPECT_EQ(foreign.problems()[0], "line 1: not a Wine registry file of version 2");
   EXPECT_EQ(Data(foreign, "Software\\X", "a"), U16("b"));
