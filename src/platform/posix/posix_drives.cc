@@ -49,6 +49,18 @@ char DriveLetterOf(const std::string& root) {
   return static_cast<char>(std::tolower(static_cast<unsigned char>(root[0])));
 }
 
+namespace {
+
+// A drive is a folder: a link in dosdevices/ that leads to anything else
+// (a plain file, a device) is no drive at all. A link that leads nowhere yet
+// is a drive without its medium.
+bool LeadsToNonFolder(const std::string& link) {
+  struct stat st;
+  return stat(link.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+}  // namespace
+
 PosixDrives::PosixDrives(const WinePrefix& prefix, Registry& registry, std::string mount_table)
     : prefix_(prefix), registry_(registry), mount_table_(std::move(mount_table)) {}
 
@@ -57,7 +69,7 @@ std::vector<std::string> PosixDrives::List() {
   for (char letter = 'a'; letter <= 'z'; ++letter) {
     std::string link = prefix_.DriveLink(letter);
     struct stat st;
-    if (lstat(link.c_str(), &st) != 0) continue;
+    if (lstat(link.c_str(), &st) != 0 || LeadsToNonFolder(link)) continue;
     std::string entry = std::string(1, letter) + ":";
     std::ifstream label_file(link + "/.windows-label", std::ios::binary);
     std::string label;
@@ -123,7 +135,8 @@ DriveType PosixDrives::TypeOf(const std::string& root) {
   char letter = DriveLetterOf(root);
   if (letter == 0) return kDriveNoRootDir;
   struct stat st;
-  if (lstat(prefix_.DriveLink(letter).c_str(), &st) != 0) return kDriveNoRootDir;
+  const std::string link = prefix_.DriveLink(letter);
+  if (lstat(link.c_str(), &st) != 0 || LeadsToNonFolder(link)) return kDriveNoRootDir;
   DriveType configured = TypeFromRegistry(letter);
   if (configured != kDriveUnknown) return configured;
   for (const WinePrefix::DriveRoot& r : prefix_.DriveRoots()) {
@@ -135,7 +148,10 @@ DriveType PosixDrives::TypeOf(const std::string& root) {
 std::optional<uint64_t> PosixDrives::FreeBytesForCaller(const std::string& root) {
   char letter = DriveLetterOf(root);
   struct statvfs fs;
-  if (letter == 0 || statvfs(prefix_.DriveLink(letter).c_str(), &fs) != 0) return std::nullopt;
+  if (letter == 0 || LeadsToNonFolder(prefix_.DriveLink(letter)) ||
+      statvfs(prefix_.DriveLink(letter).c_str(), &fs) != 0) {
+    return std::nullopt;
+  }
   return static_cast<uint64_t>(fs.f_bavail) * static_cast<uint64_t>(fs.f_frsize);
 }
 

@@ -24,6 +24,8 @@ class PosixDrivesTest : public ::testing::Test {
     prefix_.Link('n', prefix_.Path("net share"));
     prefix_.Link('r', prefix_.Path("ram"));
     prefix_.Link('p', prefix_.Path("plain"));
+    prefix_.Write("a file", "not a drive");
+    prefix_.Link('x', prefix_.Path("a file"));
     std::string real = std::filesystem::canonical(prefix_.root()).string();
     // Mount points as mountinfo escapes them: a blank is \040.
     prefix_.Write("mountinfo",
@@ -56,6 +58,7 @@ class PosixDrivesTest : public ::testing::Test {
   std::optional<PosixDrives> drives_;
 };
 
+// A link to a plain file (x:) is no drive.
 TEST_F(PosixDrivesTest, ListsEveryLinkInLetterOrderWithItsLabel) {
   EXPECT_EQ(drives_->List(), (std::vector<std::string>{"c:", "d: [VLRNA_DVD]", "e:",
                                                        "f: [VLRNA_DVD]", "n:", "p:", "r:", "z:"}));
@@ -71,6 +74,7 @@ TEST_F(PosixDrivesTest, TypesComeFromTheRegistryElseFromTheMountTable) {
   EXPECT_EQ(drives_->TypeOf("Z:\\"), kDriveFixed);      // ext4 at /
   EXPECT_EQ(drives_->TypeOf("E:\\"), kDriveNoRootDir);  // the link leads nowhere
   EXPECT_EQ(drives_->TypeOf("Q:\\"), kDriveNoRootDir);
+  EXPECT_EQ(drives_->TypeOf("X:\\"), kDriveNoRootDir);  // a plain file
   EXPECT_EQ(drives_->TypeOf("nonsense"), kDriveNoRootDir);
   prefix_.Write("mountinfo", "42 22 0:51 / " + std::filesystem::canonical(prefix_.root()).string() +
                                  " rw - tmpfs tmpfs rw\n");
@@ -83,6 +87,7 @@ TEST_F(PosixDrivesTest, FreeSpaceAndReadiness) {
   EXPECT_GT(drives_->FreeBytesForCaller("C:\\").value_or(0), 0u);
   EXPECT_FALSE(drives_->FreeBytesForCaller("E:\\"));
   EXPECT_FALSE(drives_->FreeBytesForCaller("Q:\\"));
+  EXPECT_FALSE(drives_->FreeBytesForCaller("X:\\"));
   EXPECT_TRUE(drives_->IsReady("D:"));
   EXPECT_TRUE(drives_->IsReady("d"));
   EXPECT_TRUE(drives_->IsReady("C:\\"));
