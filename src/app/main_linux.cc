@@ -1,13 +1,15 @@
 // The Linux wizard: the Wine prefix of the simulator is the machine it
-// installs into; Qt draws the pages, or, without a display or with
-// --unattended, it runs without a screen as far as the pages go.
+// installs into; Qt draws the pages, or with --unattended it runs without a
+// screen (command line: pages/unattended_options.h).
 
 #include <cstdio>
-#include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/unattended_run.h"
+#include "pages/unattended_options.h"
+#include "pages/unattended_run.h"
 #include "pages/wizard.h"
 #include "platform/archive/archive_zip.h"
 #include "platform/posix/linux_machine.h"
@@ -16,13 +18,6 @@
 
 namespace vlrna {
 namespace {
-
-constexpr char kUsage[] =
-    "usage: vlrna-setup [--unattended]\n"
-    "  Installs the Veltrona scenery into the Wine prefix named by WINEPREFIX\n"
-    "  (else ~/.wine). Start it through VLRSetup.exe on the installation medium.\n"
-    "  --unattended  run without a display: accept every proposal and print\n"
-    "                what the wizard shows\n";
 
 int RunWithQt(LinuxMachine& machine, Zip& zip, int& argc, char** argv) {
   const WinePrefix& prefix = machine.prefix;
@@ -41,32 +36,36 @@ int RunWithQt(LinuxMachine& machine, Zip& zip, int& argc, char** argv) {
 }
 
 int Main(int argc, char** argv) {
-  bool unattended = false;
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--unattended") == 0) {
-      unattended = true;
-    } else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-      std::fputs(kUsage, stdout);
-      return 0;
-    }
+  // The command line is judged before anything else happens.
+  const ParsedCommandLine command =
+      ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  if (!command.error.empty()) {
+    std::fprintf(stderr, "vlrna-setup: %s\n%s", command.error.c_str(), kCommandLineUsage);
+    return kExitBadCommand;
+  }
+  const UnattendedOptions& options = command.options;
+  if (options.help) {
+    std::fputs(kCommandLineUsage, stdout);
+    return 0;
   }
   std::unique_ptr<LinuxMachine> machine;
   try {
     machine = std::make_unique<LinuxMachine>(WinePrefix::FromEnvironment());
   } catch (const RuntimeError& error) {
     std::fprintf(stderr, "vlrna-setup: %s\n", error.description().c_str());
-    return 2;
+    return kExitEnded;
   }
   const WinePrefix& prefix = machine->prefix;
   ArchiveZip zip({[&prefix](const std::string& path) { return prefix.ToUnixPath(path); }});
-  if (!unattended && !HasDisplay()) {
+  if (options.unattended) RunUnattendedOnLinux(*machine, zip, options);
+  if (!HasDisplay()) {
     std::fputs(
         "vlrna-setup: no display (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
-        "  Run it on your desktop, or without a screen with: VLRSetup.exe --unattended\n",
+        "  Run it on your desktop, or without a screen with:\n"
+        "  VLRSetup.exe --unattended --accept-license --language=E\n",
         stderr);
-    return 2;
+    return kExitEnded;
   }
-  if (unattended) return RunUnattended(*machine, zip);
   return RunWithQt(*machine, zip, argc, argv);
 }
 

@@ -1,61 +1,39 @@
 #include "app/unattended_run.h"
 
 #include <cstdio>
-#include <stdexcept>
 
-#include "pages/wizard.h"
+#include "pages/unattended_run.h"
 #include "platform/headless/headless_window.h"
-#include "platform/headless/unattended_walk.h"
-#include "shell/program_end.h"
 
 namespace vlrna {
 namespace {
 
-void Print(const CodePage& code_page, const std::string& ansi) {
-  std::fputs(code_page.AnsiToUtf8(ansi).c_str(), stdout);
+void PrintLine(const std::string& text) {
+  std::fwrite(text.data(), 1, text.size(), stdout);
   std::fputc('\n', stdout);
   std::fflush(stdout);
 }
 
 }  // namespace
 
-int RunUnattended(LinuxMachine& machine, Zip& zip) {
-  const CodePage& code_page = machine.prefix.code_page();
+void RunUnattendedOnLinux(LinuxMachine& machine, Zip& zip, const UnattendedOptions& options) {
+  const WinePrefix& prefix = machine.prefix;
   HeadlessWindow window;
-  // A question this run was not told to answer gets the answer that ends
-  // safely.
-  window.set_fallback_answer([](const MessageRequest& box) {
-    return box.buttons == MessageButtons::kYesNo ? kAnswerNo : kAnswerCancel;
-  });
-  window.set_on_message([&code_page](const MessageRequest& box, MessageAnswer) {
-    Print(code_page, "[box " + box.id + "] " + box.title + ": " + box.text);
-  });
   Platform platform = machine.MakePlatform(window, &zip);
-  ProgramState state;
-  Context ctx{state, platform};
-  Wizard wizard(ctx);
-  Print(code_page, "vlrna-setup: unattended run in the Wine prefix " + machine.prefix.root());
-  WalkReport walk;
-  try {
-    wizard.Start();
-    walk = WalkForward(window);
-  } catch (const RuntimeError& error) {
-    EndOnUntrappedError(ctx, error);
-  } catch (const std::logic_error& error) {
-    // A question this run has no answer for: say so and end the usual way.
-    Print(code_page, std::string("vlrna-setup: the unattended run stops: ") + error.what());
-    FatalError(ctx, "");
-  }
-  for (const std::string& page : walk.pages) Print(code_page, "page " + page + ": Next");
-  if (!walk.stopped_at.empty()) {
-    Print(code_page, "vlrna-setup: this build's wizard goes as far as the page " + walk.stopped_at +
-                         "; the pages after it are not part of it yet.");
-  }
-  std::string log = state.gsUserDir + "\\" + state.gsLogFile;
-  Print(code_page, "vlrna-setup: the log is " + log + " (" + machine.prefix.ToUnixPath(log) + ")");
-  window.Answer(kConfirmQuitBox, kAnswerYes);
-  if (window.visible_page() != nullptr) window.Click("Cmd_Quit");
-  FatalError(ctx, "");
+  UnattendedOutput out;
+  out.print = [&prefix](const std::string& ansi) {
+    PrintLine(prefix.code_page().AnsiToUtf8(ansi));
+  };
+  out.print_native = PrintLine;
+  out.native_path = [&prefix](const std::string& windows_path) -> std::string {
+    try {
+      return prefix.ToUnixPath(windows_path);
+    } catch (...) {
+      return "";  // a drive without its link: the Windows form is all there is
+    }
+  };
+  PrintLine("vlrna-setup: unattended run in the Wine prefix " + prefix.root());
+  RunUnattended(platform, window, options, out);
 }
 
 }  // namespace vlrna

@@ -1,34 +1,79 @@
 #!/usr/bin/env bash
-# The whole Linux wizard, run as a user would start it: the launcher on the
-# medium starts it in a throw-away Wine prefix, unattended. Checks the exit
-# code and the log the run leaves in the prefix's user folder.
-#   unattended_run_test.sh SOURCE_DIR MEDIUM_DIR
+# The whole Linux wizard as a user starts it: the medium laid out by
+# `cmake --install`, its launcher run unattended in a throw-away Wine prefix.
+# Checks the exit codes, the files the installation unpacks, the three files
+# of the simulator it edits and their backups, and the log.
+#   unattended_run_test.sh SOURCE_DIR BUILD_DIR
 set -euo pipefail
 source_dir=$1
-medium=$2
+build_dir=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-
-"$source_dir/tools/make-demo-prefix" "$work/prefix" --user pilot --medium "$medium" >/dev/null
-status=0
-WINEPREFIX="$work/prefix" "$medium/VLRSetup.exe" --unattended >"$work/out.txt" 2>&1 || status=$?
-cat "$work/out.txt"
 fail() { echo "FAILED: $*"; exit 1; }
-[ "$status" -eq 1 ] || fail "exit code $status, not 1"
 
-logs=("$work"/prefix/drive_c/users/pilot/VLRNA_*.LOG)
+cmake --install "$build_dir" --prefix "$work/medium" >/dev/null
+launcher="$work/medium/VLRSetup.exe"
+run() {  # run PREFIX ARGS...: the launcher's exit code in $status, its output in out.txt
+  local prefix=$1
+  shift
+  status=0
+  WINEPREFIX="$prefix" "$launcher" "$@" >"$work/out.txt" 2>&1 || status=$?
+}
+
+# --- A refused command line changes nothing and says why.
+for args in "--unattended --language=E" "--unattended --accept-license --language=Q" \
+            "--unattended --accept-license --language=E --simulator=XP" \
+            "--unattended --accept-license --language=E --dir=Scenery" "--bogus"; do
+  # shellcheck disable=SC2086
+  run "$work/none" $args
+  [ "$status" -eq 2 ] || fail "exit code $status for '$args', not 2"
+  grep -q "^usage:" "$work/out.txt" || fail "no usage after '$args'"
+done
+
+# --- A whole installation into FSX, the scenery on the second hard disk E:.
+prefix="$work/Präfix"
+"$source_dir/tools/make-demo-prefix" "$prefix" --user pilot --medium "$work/medium" >/dev/null
+fsx="$prefix/drive_c/Program Files (x86)/Microsoft Games/Microsoft Flight Simulator X"
+cfg="$prefix/drive_c/ProgramData/Microsoft/FSX/Scenery.cfg"
+main_cfg="$prefix/drive_c/users/pilot/AppData/Roaming/Microsoft/FSX/fsx.cfg"
+spb="$fsx/Autogen/AutogenDescriptions.spb"
+spb_size=$(stat -c %s "$spb")
+run "$prefix" --unattended --accept-license --language=D --simulator=FSX --dir='E:\Scenery'
+cat "$work/out.txt"
+[ "$status" -eq 0 ] || fail "exit code $status of the installation, not 0"
+grep -q "Wine prefix $prefix\$" "$work/out.txt" || fail "the prefix's path is not printed as it is"
+grep -q "^page Finished" "$work/out.txt" || fail "the finished page was not reached"
+
+scenery="$prefix/drive_e/Scenery/vlrna"
+for folder in dem ortho objects airports zzqa zzqb; do
+  [ -n "$(ls -A "$scenery/$folder/scenery" 2>/dev/null)" ] || fail "nothing unpacked into vlrna\\$folder"
+done
+[ -f "$fsx/Autogen/vlrna_trees.agn" ] || fail "setup.105 did not go into the simulator's folder"
+[ -f "$cfg.vlrna.bak" ] || fail "no backup of scenery.cfg"
+areas=$(grep -c '^Local=E:\\Scenery\\vlrna\\' "$cfg" || true)
+[ "$areas" -eq 6 ] || fail "$areas areas point into E:\\Scenery\\vlrna, not 6"
+grep -q $'^IMAGE_PIXELS_FOR_AUTOGEN_POLYGONS=256\r$' "$main_cfg" || fail "terrain value not raised"
+[ -f "$spb.copy" ] || fail "no backup of the autogen descriptions"
+[ "$(stat -c %s "$spb.copy")" -eq "$spb_size" ] || fail "the backup is not the original"
+[ "$(stat -c %s "$spb")" -gt "$spb_size" ] || fail "the autogen descriptions were not patched"
+
+logs=("$prefix"/drive_c/users/pilot/VLRNA_*.LOG)
 [ -f "${logs[0]}" ] || fail "no log in the user folder"
-# The lines after the time stamps, in order.
 sed 's/^[0-9.]*  [0-9:]* | //' "${logs[0]}" | tr -d '\r' >"$work/lines.txt"
 expected=(
-  "Veltrona Zozo 4.3.217"
   "Installing from D:"
-  "User Roaming Directory found at C:\\users\\pilot\\AppData\\Roaming"
-  "Common Appdata Path found at C:\\ProgramData"
   "Flightsimulator X Path found: C:\\Program Files (x86)\\Microsoft Games"
-  "Flightsimulator X (Steam Edition) Path found: "
-  "Prepar3D V4 Path found: "
-  "SETUP aborted by user!"
+  "Existing Installation not found!"
+  "License read"
+  "Installation directory selected: E:\\Scenery\\vlrna\\"
+  "Extracting archive setup.101 to E:\\Scenery\\vlrna\\"
+  "Extracting archive setup.105 to C:\\Program Files (x86)\\Microsoft Games"
+  "Extracting archive setup.204 to E:\\Scenery\\vlrna\\"
+  "Entry in 'scenery.cfg' written!"
+  "File succesfully patched!"
+  "IMAGE_PIXELS_FOR_AUTOGEN_POLYGONS set to 256"
+  "Installation finished!"
+  "Installation finished!"
   "Closing all forms..."
   "Aborting..."
 )
@@ -38,5 +83,19 @@ for text in "${expected[@]}"; do
   [ -n "$found" ] || fail "log line missing or out of order: $text"
   line=$((line + found))
 done
-grep -q "page Welcome: Next" "$work/out.txt" || fail "the welcome page was not reached"
-echo "unattended run: exit code 1, ${#expected[@]} log lines in order"
+
+# --- Again: the earlier installation is proposed, and another folder refused.
+run "$prefix" --unattended --accept-license --language=E --dir='C:\Elsewhere'
+[ "$status" -eq 1 ] || fail "exit code $status for another folder than the earlier one, not 1"
+grep -q 'installed in E:\\Scenery\\vlrna\\ already' "$work/out.txt" || fail "the earlier folder is not named"
+
+# --- The restore of the autogen descriptions, twice: nothing left to do.
+run "$prefix" --unattended --accept-license --language=E --restore-autogen
+[ "$status" -eq 0 ] || fail "exit code $status of the restore, not 0"
+grep -q "options-summary" "$work/out.txt" || fail "no summary of the restore"
+
+# --- A prefix whose drive C: has lost its link: no log, but no crash either.
+rm "$prefix/dosdevices/c:"
+run "$prefix" --unattended --accept-license --language=E
+[ "$status" -eq 1 ] || { cat "$work/out.txt"; fail "exit code $status without drive C:, not 1"; }
+echo "unattended run: installed, refused, restored and ended cleanly as expected"

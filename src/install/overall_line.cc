@@ -23,7 +23,8 @@ std::string Speed(const ProgramState& state, const std::optional<double>& bytes_
   return text;
 }
 
-// "0:07", "12:30", "1:02:03".
+}  // namespace
+
 std::string FormatTimeLeft(int64_t seconds) {
   char text[32];
   if (seconds < 0) seconds = 0;
@@ -37,8 +38,6 @@ std::string FormatTimeLeft(int64_t seconds) {
   }
   return text;
 }
-
-}  // namespace
 
 std::string OverallLine(const ProgramState& state, const OverallFigures& figures) {
   const auto& texts = state.MessageCatalogue;

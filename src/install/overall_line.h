@@ -20,6 +20,9 @@ inline constexpr int kOverallLineAtLeastText = 66;  // an archive's size is stil
 // 66 with "%DONE%", "%TOTAL%" (a lower bound) and "%SPEED%".
 std::string OverallLine(const ProgramState& state, const OverallFigures& figures);
 
+// A time left as "0:07", "12:30" or "1:02:03".
+std::string FormatTimeLeft(int64_t seconds);
+
 }  // namespace vlrna
 
 #endif  // VLRNA_INSTALL_OVERALL_LINE_H_

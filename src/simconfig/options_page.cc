@@ -43,8 +43,8 @@ void OptionsPage::Load() {
 
 bool OptionsPage::OnButton(const std::string& control) {
   if (control != "cmd_autogen") return WizardPage::OnButton(control);
-  std::vector<RestoredSimulator> restored = RestoreAutogenDescriptions(ctx_);
-  ctx_.platform.window.ShowMessage(RestoreSummaryBox(ctx_.state, restored));
+  last_restore_ = RestoreAutogenDescriptions(ctx_);
+  ctx_.platform.window.ShowMessage(RestoreSummaryBox(ctx_.state, last_restore_));
   return false;
 }
 

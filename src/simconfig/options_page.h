@@ -1,7 +1,10 @@
 #ifndef VLRNA_SIMCONFIG_OPTIONS_PAGE_H_
 #define VLRNA_SIMCONFIG_OPTIONS_PAGE_H_
 
+#include <vector>
+
 #include "shell/page_flow.h"
+#include "simconfig/autogen_restore.h"
 
 namespace vlrna {
 
@@ -15,8 +18,14 @@ class OptionsPage : public WizardPage {
 
   void Load() override;
 
+  // What the last press of cmd_autogen did, file by file; empty before.
+  const std::vector<RestoredSimulator>& last_restore() const { return last_restore_; }
+
  protected:
   bool OnButton(const std::string& control) override;
+
+ private:
+  std::vector<RestoredSimulator> last_restore_;
 };
 
 }  // namespace vlrna
