@@ -4,7 +4,7 @@
 // nine content folders FOLDER/setup.101 ... setup.204: large, poorly
 // compressible tiles of 1 to 64 MiB (91 of them at scale 1) and small text
 // files (about 3,500 at scale 1). Deflate packs the whole to about 0.88 of
-// its size. Used by bench/extract only.
+// its size. Used by the benchmarks, through bench/synthetic_set.sh.
 
 #include <cmath>
 #include <cstdint>
