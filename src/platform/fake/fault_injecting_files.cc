@@ -18,49 +18,35 @@ void FaultInjectingFiles::Count(Op op, const std::string& path) {
   }
 }
 
-bool FaultInjectingFiles::NormalFileExists(const std::string& path) {
-  return base_.NormalFileExists(path);
-}
-
-bool FaultInjectingFiles::FolderExists(const std::string& path) { return base_.FolderExists(path); }
-
-std::vector<std::string> FaultInjectingFiles::ListSubfolders(const std::string& path) {
-  return base_.ListSubfolders(path);
-}
-
-void FaultInjectingFiles::CreateFolders(const std::string& path) { base_.CreateFolders(path); }
-
 std::string FaultInjectingFiles::ReadFile(const std::string& path) {
   Count(Op::kRead, path);
-  return base_.ReadFile(path);
+  return FilesWrapper::ReadFile(path);
 }
 
 std::string FaultInjectingFiles::ReadAt(const std::string& path, uint64_t offset, size_t count) {
   Count(Op::kRead, path);
-  return base_.ReadAt(path, offset, count);
+  return FilesWrapper::ReadAt(path, offset, count);
 }
 
 void FaultInjectingFiles::WriteAt(const std::string& path, uint64_t offset,
                                   std::string_view bytes) {
   Count(Op::kWrite, path);
-  base_.WriteAt(path, offset, bytes);
+  FilesWrapper::WriteAt(path, offset, bytes);
 }
 
 void FaultInjectingFiles::AppendToFile(const std::string& path, std::string_view bytes) {
   Count(Op::kWrite, path);
-  base_.AppendToFile(path, bytes);
+  FilesWrapper::AppendToFile(path, bytes);
 }
 
 void FaultInjectingFiles::CopyFile(const std::string& from, const std::string& to) {
   Count(Op::kCopy, to);
-  base_.CopyFile(from, to);
+  FilesWrapper::CopyFile(from, to);
 }
 
 void FaultInjectingFiles::ReplaceFileAtomically(const std::string& path, std::string_view content) {
   Count(Op::kReplace, path);
-  base_.ReplaceFileAtomically(path, content);
+  FilesWrapper::ReplaceFileAtomically(path, content);
 }
-
-FileStamp FaultInjectingFiles::Stamp(const std::string& path) { return base_.Stamp(path); }
 
 }  // namespace vlrna

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/files.h"
+#include "platform/fake/files_wrapper.h"
 
 namespace vlrna {
 
@@ -13,11 +13,11 @@ namespace vlrna {
 // does when the disk fills up or a file is locked halfway through its work.
 // A failing call raises RuntimeError with the chosen number before it reaches
 // the wrapped files, so these see nothing of it; every other call passes on.
-class FaultInjectingFiles : public Files {
+class FaultInjectingFiles : public FilesWrapper {
  public:
   enum class Op { kRead, kWrite, kCopy, kReplace };  // kRead: ReadFile and ReadAt
 
-  explicit FaultInjectingFiles(Files& base) : base_(base) {}
+  explicit FaultInjectingFiles(Files& base) : FilesWrapper(base) {}
 
   // Makes the `nth` call of `op` from now on (1 = the next one) raise
   // `error_number`; 0 turns the fault off.
@@ -25,17 +25,12 @@ class FaultInjectingFiles : public Files {
   // How many calls of `op` were made, failed ones included.
   int calls(Op op) const { return slots_[Index(op)].calls; }
 
-  bool NormalFileExists(const std::string& path) override;
-  bool FolderExists(const std::string& path) override;
-  std::vector<std::string> ListSubfolders(const std::string& path) override;
-  void CreateFolders(const std::string& path) override;
   std::string ReadFile(const std::string& path) override;
   std::string ReadAt(const std::string& path, uint64_t offset, size_t count) override;
   void WriteAt(const std::string& path, uint64_t offset, std::string_view bytes) override;
   void AppendToFile(const std::string& path, std::string_view bytes) override;
   void CopyFile(const std::string& from, const std::string& to) override;
   void ReplaceFileAtomically(const std::string& path, std::string_view content) override;
-  FileStamp Stamp(const std::string& path) override;
 
  private:
   struct Slot {
@@ -46,7 +41,6 @@ class FaultInjectingFiles : public Files {
   static size_t Index(Op op) { return static_cast<size_t>(op); }
   void Count(Op op, const std::string& path);
 
-  Files& base_;
   std::array<Slot, 4> slots_;
 };
 
