@@ -1,6 +1,6 @@
 #include "install/install_sequence.h"
 
-#include "install/archive_keys.h"
+#include "shell/archive_keys.h"
 #include "shell/install_log.h"
 #include "shell/program_end.h"
 #include "simconfig/autogen_patch.h"

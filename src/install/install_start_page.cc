@@ -1,10 +1,10 @@
 #include "install/install_start_page.h"
 
-#include "install/archive_keys.h"
 #include "install/archive_search.h"
 #include "install/install_sequence.h"
 #include "install/overall_line.h"
 #include "install/progress_display.h"
+#include "shell/archive_keys.h"
 #include "shell/install_log.h"
 #include "shell/page_layout.h"
 

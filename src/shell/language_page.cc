@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "install/archive_keys.h"
+#include "shell/archive_keys.h"
 #include "shell/message_catalogue.h"
 #include "shell/page_layout.h"
 #include "shell/program_end.h"

@@ -7,8 +7,8 @@
 #include "shell/install_log.h"
 #include "shell/page_layout.h"
 #include "shell/program_end.h"
+#include "shell/registry_access.h"
 #include "shell/shared_helpers.h"
-#include "simulators/registry_access.h"
 
 namespace vlrna {
 namespace {

@@ -4,8 +4,8 @@
 
 #include "shell/install_log.h"
 #include "shell/program_end.h"
+#include "shell/registry_access.h"
 #include "shell/shared_helpers.h"
-#include "simulators/registry_access.h"
 #include "simulators/simulator_table.h"
 
 namespace vlrna {

@@ -9,10 +9,10 @@
 #include <fstream>
 #include <vector>
 
-#include "install/archive_keys.h"
 #include "platform/archive/code_page.h"
 #include "platform/archive/entry_name.h"
 #include "platform/archive/zip_reader.h"
+#include "shell/archive_keys.h"
 
 namespace vlrna {
 namespace {

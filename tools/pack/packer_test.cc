@@ -7,10 +7,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "install/archive_keys.h"
 #include "platform/archive/archive_zip.h"
 #include "platform/archive/code_page.h"
 #include "platform/archive/zip_reader.h"
+#include "shell/archive_keys.h"
 
 namespace vlrna {
 namespace {

@@ -1,5 +1,5 @@
-#ifndef VLRNA_INSTALL_ARCHIVE_KEYS_H_
-#define VLRNA_INSTALL_ARCHIVE_KEYS_H_
+#ifndef VLRNA_SHELL_ARCHIVE_KEYS_H_
+#define VLRNA_SHELL_ARCHIVE_KEYS_H_
 
 #include <array>
 #include <string>
@@ -46,4 +46,4 @@ inline std::string ArchivePassword(std::string_view key) { return std::string(ke
 
 }  // namespace vlrna
 
-#endif  // VLRNA_INSTALL_ARCHIVE_KEYS_H_
+#endif  // VLRNA_SHELL_ARCHIVE_KEYS_H_

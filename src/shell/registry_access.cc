@@ -1,4 +1,4 @@
-#include "simulators/registry_access.h"
+#include "shell/registry_access.h"
 
 #include <array>
 #include <cstring>

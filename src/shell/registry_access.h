@@ -1,5 +1,5 @@
-#ifndef VLRNA_SIMULATORS_REGISTRY_ACCESS_H_
-#define VLRNA_SIMULATORS_REGISTRY_ACCESS_H_
+#ifndef VLRNA_SHELL_REGISTRY_ACCESS_H_
+#define VLRNA_SHELL_REGISTRY_ACCESS_H_
 
 #include <cstdint>
 #include <string>
@@ -29,4 +29,4 @@ int32_t GetRegistry(Context& ctx, int32_t root, const std::string& key_path,
 
 }  // namespace vlrna
 
-#endif  // VLRNA_SIMULATORS_REGISTRY_ACCESS_H_
+#endif  // VLRNA_SHELL_REGISTRY_ACCESS_H_
