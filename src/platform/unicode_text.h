@@ -2,9 +2,26 @@
 #define VLRNA_PLATFORM_UNICODE_TEXT_H_
 
 #include <array>
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace vlrna {
+
+// Reads the UTF-8 character at `pos` (before the end of `text`) into `c` and
+// moves past it. A byte that starts no well-formed sequence (shortest form,
+// at most U+10FFFF) gives false and moves one byte on. Surrogates (U+D800 to
+// U+DFFF) read like any other character: UTF-16 files can hold lone ones, and
+// they are kept.
+bool NextUtf8(std::string_view text, size_t& pos, char32_t& c);
+
+// The characters of UTF-8 text; a byte that starts no well-formed sequence
+// stands for the character of its own value (U+0080 to U+00FF).
+std::u32string DecodeUtf8(std::string_view utf8);
+
+// Appends the UTF-8 form of `c` to `out`.
+void AppendUtf8(char32_t c, std::string& out);
+std::string EncodeUtf8(std::u32string_view text);
 
 // The characters of the bytes 0x80 to 0x9F in the Windows-1252 code page; the
 // bytes below and above them are the characters of the same number. The five
@@ -21,9 +38,6 @@ inline constexpr std::array<char32_t, 32> kWindows1252High = {
 inline char32_t Windows1252ToUnicode(unsigned char byte) {
   return byte >= 0x80 && byte < 0xA0 ? kWindows1252High[byte - 0x80] : char32_t{byte};
 }
-
-// Appends the UTF-8 form of `c` to `out`.
-void AppendUtf8(char32_t c, std::string& out);
 
 }  // namespace vlrna
 

@@ -8,38 +8,6 @@
 namespace vlrna {
 namespace {
 
-// Reads one character at `pos` and moves past it. Lone surrogates encoded in
-// three bytes are accepted (they come from UTF-16 files). Returns false and
-// moves one byte on for a byte that starts no valid sequence.
-bool NextUtf8(std::string_view s, size_t& pos, char32_t& c) {
-  auto byte = [&](size_t i) { return static_cast<uint8_t>(s[i]); };
-  uint8_t b = byte(pos);
-  size_t extra = b < 0x80             ? 0
-                 : (b & 0xE0) == 0xC0 ? 1
-                 : (b & 0xF0) == 0xE0 ? 2
-                 : (b & 0xF8) == 0xF0 ? 3
-                                      : 4;
-  if (extra == 4 || pos + extra >= s.size()) {
-    ++pos;
-    return false;
-  }
-  c = extra == 0 ? b : extra == 1 ? (b & 0x1F) : extra == 2 ? (b & 0x0F) : (b & 0x07);
-  for (size_t i = 1; i <= extra; ++i) {
-    if ((byte(pos + i) & 0xC0) != 0x80) {
-      ++pos;
-      return false;
-    }
-    c = (c << 6) | (byte(pos + i) & 0x3F);
-  }
-  static constexpr char32_t kMin[] = {0, 0x80, 0x800, 0x10000};
-  if (c < kMin[extra] || c > 0x10FFFF) {
-    ++pos;
-    return false;
-  }
-  pos += extra + 1;
-  return true;
-}
-
 std::string DecodeUtf16(std::string_view units, bool big_endian) {
   std::string out;
   out.reserve(units.size());

@@ -128,40 +128,6 @@ std::string CodePage::Utf16ToAnsi(std::u16string_view text) const {
   return Utf8ToAnsi(EncodeUtf8(wide));
 }
 
-std::u32string DecodeUtf8(std::string_view s) {
-  std::u32string out;
-  out.reserve(s.size());
-  for (size_t i = 0; i < s.size();) {
-    unsigned char c = static_cast<unsigned char>(s[i]);
-    int extra = c >= 0xF0 && c < 0xF8 ? 3 : c >= 0xE0 ? 2 : c >= 0xC2 && c < 0xE0 ? 1 : 0;
-    if (c >= 0xF8) extra = 0;
-    char32_t value = extra == 0 ? c : c & (0x3F >> extra);
-    bool valid = c < 0x80 || extra > 0;
-    for (int k = 1; valid && k <= extra; ++k) {
-      if (i + k >= s.size() || (static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) {
-        valid = false;
-      } else {
-        value = (value << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
-      }
-    }
-    if (!valid) {
-      out.push_back(c);
-      ++i;
-      continue;
-    }
-    out.push_back(value);
-    i += 1 + extra;
-  }
-  return out;
-}
-
-std::string EncodeUtf8(std::u32string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (char32_t c : text) AppendUtf8(c, out);
-  return out;
-}
-
 std::string FoldCase(std::string_view utf8) {
   bool ascii = true;
   for (char c : utf8) ascii = ascii && static_cast<unsigned char>(c) < 0x80;

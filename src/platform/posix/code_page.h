@@ -38,10 +38,6 @@ class CodePage {
   std::unordered_map<char32_t, char> from_unicode_;
 };
 
-// Decodes UTF-8; a byte that starts no valid sequence stands for itself.
-std::u32string DecodeUtf8(std::string_view utf8);
-std::string EncodeUtf8(std::u32string_view text);
-
 // A UTF-8 text with every letter in its small form, the way Windows folds
 // names to compare them without regard to case.
 std::string FoldCase(std::string_view utf8);

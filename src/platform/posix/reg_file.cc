@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "platform/posix/code_page.h"
+#include "platform/unicode_text.h"
 
 namespace vlrna {
 namespace {

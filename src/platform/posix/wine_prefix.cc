@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "platform/runtime_error.h"
+#include "platform/unicode_text.h"
 
 namespace vlrna {
 namespace {
