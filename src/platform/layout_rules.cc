@@ -1,8 +1,9 @@
 #include "platform/layout_rules.h"
 
 #include <algorithm>
-#include <cctype>
 #include <map>
+
+#include "platform/ascii_case.h"
 
 namespace vlrna {
 namespace {
@@ -28,7 +29,7 @@ char MnemonicOf(const std::string& text) {
       ++i;
       continue;
     }
-    return static_cast<char>(std::tolower(static_cast<unsigned char>(text[i + 1])));
+    return AsciiLower(text[i + 1]);
   }
   return 0;
 }

@@ -2,23 +2,22 @@
 
 #include <vector>
 
+#include "platform/ascii_case.h"
 #include "platform/runtime_error.h"
 
 namespace vlrna {
 namespace {
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
 bool StartsWithDrive(const std::string& path) {
-  return path.size() >= 2 && Lower(path[0]) >= 'a' && Lower(path[0]) <= 'z' && path[1] == ':';
+  return path.size() >= 2 && AsciiLower(path[0]) >= 'a' && AsciiLower(path[0]) <= 'z' &&
+         path[1] == ':';
 }
 
 // The index of the item of drive `letter`, or -1.
 int32_t FindDrive(const Control& list, char letter) {
   for (size_t i = 0; i < list.items.size(); ++i) {
     const std::string& item = list.items[i];
-    if (!item.empty() && Lower(item[0]) == Lower(letter)) return static_cast<int32_t>(i);
+    if (!item.empty() && AsciiLower(item[0]) == AsciiLower(letter)) return static_cast<int32_t>(i);
   }
   return -1;
 }
@@ -75,14 +74,14 @@ std::string ResolveFolder(const std::string& current, const std::string& path) {
   std::string rest = path;
   if (StartsWithDrive(path)) {
     // Only the drive shown has a current folder other than its root.
-    if (Lower(path[0]) != Lower(base[0])) base = path.substr(0, 2);
+    if (AsciiLower(path[0]) != AsciiLower(base[0])) base = path.substr(0, 2);
     rest = path.substr(2);
   }
   if (!rest.empty() && rest[0] == '\\') base = base.substr(0, 2);
   std::vector<std::string> steps;
   Walk(steps, base.substr(2));
   Walk(steps, rest);
-  std::string folder = {Upper(base[0]), ':', '\\'};
+  std::string folder = {AsciiUpper(base[0]), ':', '\\'};
   for (size_t i = 0; i < steps.size(); ++i) folder += (i == 0 ? "" : "\\") + steps[i];
   return folder;
 }

@@ -1,5 +1,7 @@
 #include "simconfig/ini_document.h"
 
+#include "platform/ascii_case.h"
+
 namespace vlrna {
 namespace {
 
@@ -9,22 +11,6 @@ std::string_view Trim(std::string_view s) {
   while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
   while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
   return s;
-}
-
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
-
-std::string Lower(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) c = LowerAscii(c);
-  return out;
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-  }
-  return true;
 }
 
 // The name of a "[name]" line, or nothing for any other line.
@@ -84,7 +70,7 @@ IniDocument IniDocument::Parse(std::string_view bytes) {
       style_seen = true;
     }
     if (std::optional<std::string_view> name = HeaderName(line.text)) {
-      doc.first_section_.try_emplace(Lower(*name), doc.sections_.size());
+      doc.first_section_.try_emplace(AsciiLower(*name), doc.sections_.size());
       doc.sections_.emplace_back();
     }
     doc.sections_.back().push_back(std::move(line));
@@ -97,7 +83,7 @@ std::string IniDocument::ToFileText(std::string_view ansi) const {
 }
 
 const IniDocument::Section* IniDocument::FindSection(std::string_view file_text_name) const {
-  auto it = first_section_.find(Lower(Trim(file_text_name)));
+  auto it = first_section_.find(AsciiLower(Trim(file_text_name)));
   return it == first_section_.end() ? nullptr : &sections_[it->second];
 }
 
@@ -113,7 +99,9 @@ std::optional<std::string> IniDocument::Find(std::string_view section, std::stri
   for (size_t i = 1; i < found->size(); ++i) {
     std::string_view text = (*found)[i].text, line_key;
     size_t value_start = 0;
-    if (!SplitKeyLine(text, &line_key, &value_start) || !SameName(line_key, wanted_key)) continue;
+    if (!SplitKeyLine(text, &line_key, &value_start) ||
+        !SameIgnoringAsciiCase(line_key, wanted_key))
+      continue;
     std::string_view value = Unquote(Trim(text.substr(value_start)));
     return encoding_ == TextEncoding::kAnsi ? std::string(value) : Utf8ToAnsi(value);
   }
@@ -124,7 +112,7 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
   std::string file_section = ToFileText(Trim(section));
   std::string file_key = ToFileText(Trim(key));
   std::string file_value = ToFileText(value);
-  auto it = first_section_.find(Lower(file_section));
+  auto it = first_section_.find(AsciiLower(file_section));
   if (it == first_section_.end()) {
     AddSection(Section{Line{"[" + file_section + "]"}, Line{file_key + "=" + file_value}});
     return;
@@ -135,7 +123,7 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
     std::string& text = target[i].text;
     std::string_view line_key;
     size_t value_start = 0;
-    if (SplitKeyLine(text, &line_key, &value_start) && SameName(line_key, file_key)) {
+    if (SplitKeyLine(text, &line_key, &value_start) && SameIgnoringAsciiCase(line_key, file_key)) {
       text.replace(value_start, std::string::npos, file_value);
       return;
     }
@@ -169,7 +157,7 @@ void IniDocument::AddSection(Section section) {
   for (Line& line : section) line.end = style_;
   if (!final_end) section.back().end = LineEnd::kNone;
   std::optional<std::string_view> name = HeaderName(section.front().text);
-  first_section_.try_emplace(Lower(*name), sections_.size());
+  first_section_.try_emplace(AsciiLower(*name), sections_.size());
   sections_.push_back(std::move(section));
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "platform/ascii_case.h"
 #include "platform/runtime_error.h"
 #include "shell/install_log.h"
 #include "simconfig/numeric_text.h"
@@ -27,13 +28,6 @@ std::string AreaSection(int number) {
   char name[16];
   std::snprintf(name, sizeof name, "Area.%03d", number);
   return name;
-}
-
-std::string LowerAscii(std::string s) {
-  for (char& c : s) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  }
-  return s;
 }
 
 // The number for a new area after `highest`: the next one, or, when that
@@ -64,7 +58,7 @@ bool FindSceneryArea(IniService& ini, const std::string& file, const std::string
     double number = NumericValue(value);
     if (number > layer) layer = ToInteger16(number, "layer of " + section);
     if (marker.empty()) continue;
-    std::string local = LowerAscii(IniService::ValueIn(view, section, "local", ""));
+    std::string local = AsciiLower(IniService::ValueIn(view, section, "local", ""));
     if (local.find(marker) != std::string::npos) {
       area = static_cast<int16_t>(n);
       layer = ToInteger16(number, "layer of " + section);
@@ -105,7 +99,7 @@ std::string FindExistingInstallation(Context& ctx, IniService& ini) {
     const std::string marker = kSceneryEntries[i].marker;
     if (!FindSceneryArea(ini, cfg, marker, area, layer)) continue;
     std::string local = ini.Read(cfg, AreaSection(area), "Local", "", 1279);
-    size_t at = LowerAscii(local).find(marker);
+    size_t at = AsciiLower(local).find(marker);
     if (at != std::string::npos) result = local.substr(0, at);
   }
   if (!result.empty()) {

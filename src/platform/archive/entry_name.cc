@@ -4,6 +4,8 @@
 #include <array>
 #include <cctype>
 
+#include "platform/ascii_case.h"
+
 namespace vlrna {
 namespace {
 
@@ -21,16 +23,10 @@ std::vector<std::string_view> SplitParts(std::string_view text) {
   return parts;
 }
 
-std::string Upper(std::string_view text) {
-  std::string result(text);
-  for (char& c : result) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return result;
-}
-
 // CON, PRN, AUX, NUL, COM1-9 and LPT1-9 name devices on Windows, with any
 // extension and with trailing blanks.
 bool IsDeviceName(std::string_view part) {
-  std::string stem = Upper(part.substr(0, part.find('.')));
+  std::string stem = AsciiUpper(part.substr(0, part.find('.')));
   while (!stem.empty() && stem.back() == ' ') stem.pop_back();
   static constexpr std::array<std::string_view, 4> kPlain = {"CON", "PRN", "AUX", "NUL"};
   if (std::find(kPlain.begin(), kPlain.end(), stem) != kPlain.end()) return true;

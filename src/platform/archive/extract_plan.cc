@@ -1,20 +1,14 @@
 #include "platform/archive/extract_plan.h"
 
 #include <algorithm>
-#include <cctype>
 #include <map>
 #include <set>
 
 #include "platform/archive/entry_name.h"
+#include "platform/ascii_case.h"
 
 namespace vlrna {
 namespace {
-
-// Windows matches names without regard to case.
-std::string FoldCase(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
 
 std::string Join(const std::string& folder, const std::vector<std::string>& parts, size_t count) {
   std::string path = folder;
@@ -31,11 +25,12 @@ std::string Refusal(const std::string& archive_path, const ZipEntry& entry,
          ", which is refused because " + why + "; nothing of the archive was unpacked";
 }
 
-// Files that land on the same path form one group; groups are dealt to the
-// least loaded lane, largest first. Worker w has lanes 2w and 2w + 1.
+// Files that land on the same path (names match without regard to case, as
+// on Windows) form one group; groups are dealt to the least loaded lane,
+// largest first. Worker w has lanes 2w and 2w + 1.
 void Distribute(std::vector<PlannedFile> files, int workers, ExtractPlan& plan) {
   std::map<std::string, std::vector<PlannedFile>> groups;
-  for (PlannedFile& file : files) groups[FoldCase(file.windows_path)].push_back(std::move(file));
+  for (PlannedFile& file : files) groups[AsciiLower(file.windows_path)].push_back(std::move(file));
   std::vector<std::pair<uint64_t, std::vector<PlannedFile>*>> by_size;
   for (auto& [path, group] : groups) {
     uint64_t size = 0;

@@ -1,19 +1,14 @@
 #include "platform/fake/fake_files.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "platform/ascii_case.h"
 #include "platform/runtime_error.h"
 
 namespace vlrna {
 namespace {
 
 const char kSource[] = "FakeFiles";
-
-std::string Lower(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
 
 // The parent folder of a Windows path, or empty at a drive root.
 std::string Parent(const std::string& path) {
@@ -29,7 +24,7 @@ RuntimeError Error(int32_t number, const std::string& path) {
 }  // namespace
 
 std::string FakeFiles::Key(const std::string& path) {
-  std::string key = Lower(path);
+  std::string key = AsciiLower(path);
   while (key.size() > 2 && key.back() == '\\') key.pop_back();
   return key;
 }
@@ -113,8 +108,9 @@ std::vector<std::string> FakeFiles::ListSubfolders(const std::string& path) {
       names.push_back(spelling.substr(spelling.find_last_of('\\') + 1));
     }
   }
-  std::sort(names.begin(), names.end(),
-            [](const std::string& a, const std::string& b) { return Lower(a) < Lower(b); });
+  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+    return AsciiLower(a) < AsciiLower(b);
+  });
   return names;
 }
 

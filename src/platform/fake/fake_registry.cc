@@ -1,20 +1,13 @@
 #include "platform/fake/fake_registry.h"
 
-#include <cctype>
 #include <cstring>
 
+#include "platform/ascii_case.h"
+
 namespace vlrna {
-namespace {
-
-std::string Lower(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
-
-}  // namespace
 
 std::string FakeRegistry::KeyName(RegistryRoot root, const std::string& path) {
-  std::string p = Lower(path);
+  std::string p = AsciiLower(path);
   while (!p.empty() && p.back() == '\\') p.pop_back();
   return (root == RegistryRoot::kLocalMachine ? "hklm\\" : "hkcu\\") + p;
 }
@@ -37,7 +30,7 @@ void FakeRegistry::SetDword(RegistryRoot root, const std::string& path, const st
 
 void FakeRegistry::SetRaw(RegistryRoot root, const std::string& path, const std::string& name,
                           uint32_t type, std::string data) {
-  keys_[KeyName(root, path)].values[Lower(name)] = Value{type, std::move(data)};
+  keys_[KeyName(root, path)].values[AsciiLower(name)] = Value{type, std::move(data)};
 }
 
 void FakeRegistry::DenyKey(RegistryRoot root, const std::string& path, int32_t status) {
@@ -58,7 +51,7 @@ const FakeRegistry::Value* FakeRegistry::Find(RegistryKey key, const std::string
   auto open = open_.find(key);
   if (open == open_.end()) return nullptr;
   const Key& k = keys_.at(open->second);
-  auto it = k.values.find(Lower(name));
+  auto it = k.values.find(AsciiLower(name));
   return it == k.values.end() ? nullptr : &it->second;
 }
 

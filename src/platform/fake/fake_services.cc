@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "platform/ascii_case.h"
+
 namespace vlrna {
 
 std::vector<std::string> FakeDrives::List() {
@@ -12,9 +14,9 @@ std::vector<std::string> FakeDrives::List() {
 
 const FakeDrives::Drive* FakeDrives::Find(const std::string& root) const {
   if (root.empty()) return nullptr;
-  char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(root[0])));
+  char letter = AsciiLower(root[0]);
   for (const Drive& d : drives) {
-    if (!d.display.empty() && std::tolower(static_cast<unsigned char>(d.display[0])) == letter) {
+    if (!d.display.empty() && AsciiLower(d.display[0]) == letter) {
       return &d;
     }
   }

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <utility>
 
+#include "platform/ascii_case.h"
 #include "platform/runtime_error.h"
 
 namespace vlrna {
@@ -46,7 +47,7 @@ char DriveLetterOf(const std::string& root) {
   if (root.size() < 2 || root[1] != ':' || !std::isalpha(static_cast<unsigned char>(root[0]))) {
     return 0;
   }
-  return static_cast<char>(std::tolower(static_cast<unsigned char>(root[0])));
+  return AsciiLower(root[0]);
 }
 
 namespace {
@@ -96,8 +97,7 @@ DriveType PosixDrives::TypeFromRegistry(char letter) {
       registry_.QueryValueData(key, name, reinterpret_cast<uint8_t*>(buffer), &size) == kRegOk;
   registry_.CloseKey(key);
   if (!read) return kDriveUnknown;
-  std::string text(buffer);
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  std::string text = AsciiLower(buffer);
   static const std::pair<const char*, DriveType> kNames[] = {
       {"hd", kDriveFixed},         {"cdrom", kDriveCdRom},     {"network", kDriveRemote},
       {"floppy", kDriveRemovable}, {"ramdisk", kDriveRamDisk},
@@ -157,7 +157,7 @@ std::optional<uint64_t> PosixDrives::FreeBytesForCaller(const std::string& root)
 
 bool PosixDrives::IsReady(const std::string& drive) {
   char letter = drive.size() == 1 && std::isalpha(static_cast<unsigned char>(drive[0]))
-                    ? static_cast<char>(std::tolower(static_cast<unsigned char>(drive[0])))
+                    ? AsciiLower(drive[0])
                     : DriveLetterOf(drive);
   if (letter == 0 || drive.size() > 3 || (drive.size() == 3 && drive[2] != '\\')) {
     throw RuntimeError(kErrDeviceUnavailable,

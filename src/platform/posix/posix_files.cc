@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "platform/ascii_case.h"
 #include "platform/posix/posix_error.h"
 
 namespace vlrna {
@@ -82,11 +83,6 @@ void WriteAll(int fd, std::string_view bytes, int64_t offset, const std::string&
   }
 }
 
-std::string Lower(std::string s) {
-  for (char& c : s) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
-  return s;
-}
-
 }  // namespace
 
 PosixFiles::PosixFiles(const WinePrefix& prefix) : prefix_(prefix) {
@@ -142,7 +138,8 @@ std::vector<std::string> PosixFiles::ListSubfolders(const std::string& path) {
     }
   }
   std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-    return Lower(a) < Lower(b) || (Lower(a) == Lower(b) && a < b);
+    const std::string x = AsciiLower(a), y = AsciiLower(b);
+    return x < y || (x == y && a < b);
   });
   return names;
 }
