@@ -9,6 +9,7 @@
 
 #include "platform/archive/extract_worker.h"
 #include "platform/archive/output_file.h"
+#include "platform/posix/native_folders.h"
 
 namespace vlrna {
 namespace {
@@ -112,7 +113,8 @@ int32_t ArchiveZip::zExtractAll(const std::string& destination, const std::strin
 bool ArchiveZip::MakeFolders(const ExtractPlan& plan) {
   for (const std::string& folder : plan.native_folders) {
     WriteFailure failure;
-    if (!vlrna::MakeFolders(folder, failure)) {
+    if (int error = MakeNativeFolders(folder, 0755); error != 0) {
+      WriteFailed(error, failure);
       Fail(std::string(failure.disk_full ? "Disk full: cannot" : "Cannot") + " make the folder " +
            folder + " (" + failure.reason + ") for archive " + archive_path_);
       return false;

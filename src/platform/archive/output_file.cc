@@ -8,15 +8,12 @@
 #include <cstring>
 
 namespace vlrna {
-namespace {
 
-bool Fail(int error, WriteFailure& failure) {
+bool WriteFailed(int error, WriteFailure& failure) {
   failure.disk_full = error == ENOSPC || error == EDQUOT;
   failure.reason = std::strerror(error);
   return false;
 }
-
-}  // namespace
 
 OutputFile::~OutputFile() {
   if (fd_ >= 0) close(fd_);
@@ -35,18 +32,18 @@ bool OutputFile::Create(const std::string& native_path, WriteFailure& failure) {
       errno = EACCES;
     }
   }
-  return fd_ >= 0 || Fail(errno, failure);
+  return fd_ >= 0 || WriteFailed(errno, failure);
 }
 
 bool OutputFile::WriteAt(const void* data, size_t size, int64_t offset, WriteFailure& failure) {
   // Data comes in order; only a gap needs a seek.
-  if (offset != position_ && lseek(fd_, offset, SEEK_SET) < 0) return Fail(errno, failure);
+  if (offset != position_ && lseek(fd_, offset, SEEK_SET) < 0) return WriteFailed(errno, failure);
   position_ = offset;
   const char* bytes = static_cast<const char*>(data);
   while (size > 0) {
     ssize_t written = write(fd_, bytes, size);
     if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return Fail(written == 0 ? ENOSPC : errno, failure);
+    if (written <= 0) return WriteFailed(written == 0 ? ENOSPC : errno, failure);
     bytes += written;
     size -= static_cast<size_t>(written);
     position_ += written;
@@ -61,24 +58,11 @@ bool OutputFile::Finish(bool has_mtime, int64_t mtime, int64_t mtime_nsec, Write
     times[0].tv_nsec = UTIME_OMIT;
     times[1].tv_sec = static_cast<time_t>(mtime);
     times[1].tv_nsec = static_cast<long>(mtime_nsec);
-    if (futimens(fd_, times) != 0) return Fail(errno, failure);
+    if (futimens(fd_, times) != 0) return WriteFailed(errno, failure);
   }
   int fd = fd_;
   fd_ = -1;
-  return close(fd) == 0 || Fail(errno, failure);
-}
-
-bool MakeFolders(const std::string& native_path, WriteFailure& failure) {
-  struct stat info;
-  if (stat(native_path.c_str(), &info) == 0) {
-    return S_ISDIR(info.st_mode) || Fail(ENOTDIR, failure);
-  }
-  size_t slash = native_path.find_last_of('/');
-  if (slash != std::string::npos && slash > 0) {
-    if (!MakeFolders(native_path.substr(0, slash), failure)) return false;
-  }
-  if (mkdir(native_path.c_str(), 0755) == 0 || errno == EEXIST) return true;
-  return Fail(errno, failure);
+  return close(fd) == 0 || WriteFailed(errno, failure);
 }
 
 }  // namespace vlrna

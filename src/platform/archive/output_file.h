@@ -36,9 +36,8 @@ class OutputFile {
   int64_t position_ = 0;
 };
 
-// Creates a folder and every missing parent. False with `failure` filled
-// when a part cannot be made or is a file.
-bool MakeFolders(const std::string& native_path, WriteFailure& failure);
+// Fills `failure` for the errno `error` and returns false.
+bool WriteFailed(int error, WriteFailure& failure);
 
 }  // namespace vlrna
 

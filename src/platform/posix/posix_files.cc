@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "platform/ascii_case.h"
+#include "platform/posix/native_folders.h"
 #include "platform/posix/posix_error.h"
 
 namespace vlrna {
@@ -145,18 +146,7 @@ std::vector<std::string> PosixFiles::ListSubfolders(const std::string& path) {
 }
 
 void PosixFiles::CreateFolders(const std::string& path) {
-  std::string unix_path = Unix(path);
-  for (size_t slash = unix_path.find('/', 1);; slash = unix_path.find('/', slash + 1)) {
-    std::string step = unix_path.substr(0, slash);
-    if (!StatIs(step, S_IFDIR) && mkdir(step.c_str(), 0777) != 0 &&
-        !(errno == EEXIST && StatIs(step, S_IFDIR))) {
-      // A file in the way: at the end it is the folder's name taken, on the
-      // way a path that cannot be.
-      int error = errno != EEXIST ? errno : slash == std::string::npos ? EISDIR : ENOTDIR;
-      throw PosixError(path, error);
-    }
-    if (slash == std::string::npos) break;
-  }
+  if (int error = MakeNativeFolders(Unix(path), 0777); error != 0) throw PosixError(path, error);
 }
 
 std::string PosixFiles::ReadFile(const std::string& path) {
