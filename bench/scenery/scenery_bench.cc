@@ -29,6 +29,7 @@
 #include "platform/headless/headless_window.h"
 #include "platform/posix/posix_files.h"
 #include "platform/posix/wine_prefix.h"
+#include "platform/single_byte_code_page.h"
 #include "shell/context.h"
 #include "simconfig/ini_document.h"
 #include "simconfig/scenery_library.h"
@@ -124,7 +125,7 @@ double TimeOneRun(Files& files, const std::string& library, bool reuse_parsed) {
   FakeSystem system;
   FakeSound sound;
   HeadlessWindow window;
-  Platform platform{registry, files, drives, processes, system, sound, window};
+  Platform platform{registry, files, drives, processes, system, sound, window, Windows1252()};
   ProgramState state;
   state.gsUserDir = "C:\\users\\pilot";
   state.gsLogFile = "VLRNA_BENCH.LOG";

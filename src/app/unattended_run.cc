@@ -21,8 +21,8 @@ void RunUnattendedOnLinux(LinuxMachine& machine, Zip& zip, const UnattendedOptio
   HeadlessWindow window;
   Platform platform = machine.MakePlatform(window, &zip);
   UnattendedOutput out;
-  out.print = [&prefix](const std::string& ansi) {
-    PrintLine(prefix.code_page().AnsiToUtf8(ansi));
+  out.print = [&code_page = platform.code_page](const std::string& ansi) {
+    PrintLine(code_page.AnsiToUtf8(ansi));
   };
   out.print_native = PrintLine;
   out.native_path = [&prefix](const std::string& windows_path) -> std::string {

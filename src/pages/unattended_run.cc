@@ -86,8 +86,8 @@ class Driver {
 
  private:
   Platform WithSystem(const Platform& platform) {
-    return {platform.registry, platform.files, platform.drives, platform.processes,
-            system_,           platform.sound, platform.window, platform.zip};
+    return {platform.registry, platform.files,  platform.drives,    platform.processes, system_,
+            platform.sound,    platform.window, platform.code_page, platform.zip};
   }
   int ExitCode();
   void AnswerBoxes();

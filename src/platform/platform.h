@@ -1,6 +1,7 @@
 #ifndef VLRNA_PLATFORM_PLATFORM_H_
 #define VLRNA_PLATFORM_PLATFORM_H_
 
+#include "platform/ansi_code_page.h"
 #include "platform/drives.h"
 #include "platform/files.h"
 #include "platform/processes.h"
@@ -23,6 +24,7 @@ struct Platform {
   System& system;
   Sound& sound;
   WindowLayer& window;
+  const AnsiCodePage& code_page;
   Zip* zip = nullptr;
 };
 

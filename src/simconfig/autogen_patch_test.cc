@@ -164,7 +164,7 @@ TEST_F(AutogenPatchTest, FailuresNeverLeaveAHalfPatchedFile) {
   fake.files.AddFile(kSpb, original);
   FaultInjectingFiles faulty(fake.files);
   Platform platform{fake.registry, faulty,     fake.drives, fake.processes,
-                    fake.system,   fake.sound, fake.window};
+                    fake.system,   fake.sound, fake.window, fake.code_page};
   Context faulty_ctx{state, platform};
 
   faulty.FailNth(FaultInjectingFiles::Op::kReplace, 1, kErrDiskFull);

@@ -178,7 +178,7 @@ TEST_F(SceneryLibraryTest, AFailedWriteIsRaisedAndNotLoggedAsWritten) {
   fake.files.AddFile(kCfg, "[General]\r\n");
   FaultInjectingFiles faulty(fake.files);
   Platform platform{fake.registry, faulty,     fake.drives, fake.processes,
-                    fake.system,   fake.sound, fake.window};
+                    fake.system,   fake.sound, fake.window, fake.code_page};
   Context faulty_ctx{state, platform};
   IniService faulty_ini(faulty);
   faulty.FailNth(FaultInjectingFiles::Op::kReplace, 8, kErrDiskFull);  // entry 2, third key
@@ -193,7 +193,7 @@ TEST_F(SceneryLibraryTest, ARegistrationParsesTheFileOnceAndSeesLaterChanges) {
   FaultInjectingFiles counting(fake.files);
   IniService counted(counting);
   Platform platform{fake.registry, counting,   fake.drives, fake.processes,
-                    fake.system,   fake.sound, fake.window};
+                    fake.system,   fake.sound, fake.window, fake.code_page};
   Context counted_ctx{state, platform};
   RegisterSceneryAreas(counted_ctx, counted, kCfg);
   EXPECT_EQ(counting.calls(FaultInjectingFiles::Op::kRead), 1);

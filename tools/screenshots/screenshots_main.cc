@@ -132,7 +132,7 @@ void Walk(Shots& shots, const char* option, const QString& tag, bool whole_scree
         .toStdString();
   });
   Platform platform{fake.registry, fake.files, fake.drives, fake.processes,
-                    fake.system,   fake.sound, layer};
+                    fake.system,   fake.sound, layer,       fake.code_page};
   ProgramState state;
   Context ctx{state, platform};
   Wizard wizard(ctx);

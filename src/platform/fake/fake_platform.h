@@ -1,6 +1,7 @@
 #ifndef VLRNA_PLATFORM_FAKE_FAKE_PLATFORM_H_
 #define VLRNA_PLATFORM_FAKE_FAKE_PLATFORM_H_
 
+#include "platform/fake/fake_code_page.h"
 #include "platform/fake/fake_files.h"
 #include "platform/fake/fake_registry.h"
 #include "platform/fake/fake_services.h"
@@ -20,7 +21,8 @@ struct FakePlatform {
   FakeSound sound;
   HeadlessWindow window;
   FakeZip zip;
-  Platform platform{registry, files, drives, processes, system, sound, window, &zip};
+  FakeCodePage code_page;
+  Platform platform{registry, files, drives, processes, system, sound, window, code_page, &zip};
 };
 
 }  // namespace vlrna

@@ -26,7 +26,8 @@ struct LinuxMachine {
   LinuxMachine& operator=(const LinuxMachine&) = delete;
 
   Platform MakePlatform(WindowLayer& window, Zip* zip) {
-    return Platform{registry, files, drives, processes, system, sound, window, zip};
+    return Platform{registry,           files, drives, processes, system, sound, window,
+                    prefix.code_page(), zip};
   }
 
   WinePrefix prefix;

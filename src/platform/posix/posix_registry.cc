@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "platform/posix/name_case.h"
+
 namespace vlrna {
 namespace {
 
@@ -11,7 +13,7 @@ bool IsStringType(uint32_t type) {
 
 // The bytes that the ANSI call gives for a value: strings converted from
 // UTF-16 to the code page (their NULs stay), everything else as stored.
-std::string AnsiData(const RegValue& value, const CodePage& code_page) {
+std::string AnsiData(const RegValue& value, const PosixCodePage& code_page) {
   if (!IsStringType(value.type)) return value.data;
   std::u16string text;
   for (size_t i = 0; i + 1 < value.data.size(); i += 2) {

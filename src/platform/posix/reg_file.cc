@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "platform/posix/code_page.h"
+#include "platform/posix/name_case.h"
 #include "platform/unicode_text.h"
 
 namespace vlrna {

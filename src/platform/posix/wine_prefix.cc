@@ -13,6 +13,7 @@
 #include <memory>
 #include <sstream>
 
+#include "platform/posix/name_case.h"
 #include "platform/runtime_error.h"
 #include "platform/unicode_text.h"
 
@@ -155,7 +156,7 @@ void WinePrefix::LoadRegistry() {
   std::string acp =
       StringValue(machine_, "System\\CurrentControlSet\\Control\\Nls\\CodePage", "ACP");
   uint32_t number = static_cast<uint32_t>(std::strtoul(acp.c_str(), nullptr, 10));
-  code_page_ = CodePage(number == 0 ? 1252 : number);
+  code_page_ = PosixCodePage(number == 0 ? 1252 : number);
 }
 
 std::vector<std::string> WinePrefix::RegistryProblems() const {

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/posix/code_page.h"
+#include "platform/posix/posix_code_page.h"
 #include "platform/posix/reg_file.h"
 
 namespace vlrna {
@@ -32,7 +32,7 @@ class WinePrefix {
 
   // The prefix folder, absolute, without a trailing slash.
   const std::string& root() const { return root_; }
-  const CodePage& code_page() const { return code_page_; }
+  const PosixCodePage& code_page() const { return code_page_; }
 
   // The Unix path of a Windows path, found the way Wine finds it: the drive
   // letter through dosdevices/, then each existing component matched without
@@ -89,7 +89,7 @@ class WinePrefix {
   std::string MapComponents(std::string base, const std::vector<std::string>& parts) const;
 
   std::string root_;
-  CodePage code_page_;
+  PosixCodePage code_page_;
   RegHive machine_;
   RegHive user_;
   std::string user_name_;
