@@ -56,7 +56,8 @@ int Main(int argc, char** argv) {
     return kExitEnded;
   }
   const WinePrefix& prefix = machine->prefix;
-  ArchiveZip zip({[&prefix](const std::string& path) { return prefix.ToUnixPath(path); }});
+  ArchiveZip zip(
+      {[&prefix](const std::string& path) { return prefix.ToUnixPath(path); }, prefix.code_page()});
   if (options.unattended) RunUnattendedOnLinux(*machine, zip, options);
   if (!HasDisplay()) {
     std::fputs(

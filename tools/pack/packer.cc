@@ -9,9 +9,9 @@
 #include <fstream>
 #include <vector>
 
-#include "platform/archive/code_page.h"
 #include "platform/archive/entry_name.h"
 #include "platform/archive/zip_reader.h"
+#include "platform/single_byte_code_page.h"
 #include "shell/archive_keys.h"
 
 namespace vlrna {
@@ -41,11 +41,11 @@ bool Collect(const fs::path& folder, std::vector<Item>& items, std::string& erro
   for (fs::recursive_directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
     fs::file_status status = it->symlink_status();
     std::string name = fs::relative(it->path(), folder).generic_string();
-    std::optional<std::string> ansi = Utf8ToCodePage(name, kDefaultCodePage);
+    std::optional<std::string> ansi = Windows1252().Utf8ToAnsiExactly(name);
     EntryNameCheck check = CheckEntryName(ansi.value_or("?"));
     if (!ansi || !check.accepted()) {
       error = it->path().string() + ": the wizard would refuse this name (" +
-              (ansi ? check.refusal : "not in code page " + std::string(kDefaultCodePage)) + ")";
+              (ansi ? check.refusal : "not in code page 1252") + ")";
       return false;
     }
     if (!fs::is_regular_file(status) && !fs::is_directory(status)) {
@@ -131,7 +131,8 @@ bool WriteArchive(const fs::path& target, const std::vector<Item>& items,
 // source, in order.
 bool VerifyArchive(const fs::path& archive, const std::string& password,
                    const std::vector<Item>& items, std::string& error) {
-  ZipReader reader(archive.string(), "UTF-8");
+  const AnsiCodePage& names = Windows1252();
+  ZipReader reader(archive.string(), names);
   if (!reader.Open(password)) {
     error = archive.string() + ": " + reader.error();
     return false;
@@ -142,9 +143,10 @@ bool VerifyArchive(const fs::path& archive, const std::string& password,
       error = archive.string() + ": entry " + item.name + " missing (" + reader.error() + ")";
       return false;
     }
-    std::string stored = item.folder ? item.name + "/" : item.name;
-    if (entry.name != stored && entry.name != item.name) {
-      error = archive.string() + ": found " + entry.name + " where " + item.name + " belongs";
+    const std::string name = names.Utf8ToAnsi(item.name);
+    if (entry.name != name + "/" && entry.name != name) {
+      error = archive.string() + ": found " + names.AnsiToUtf8(entry.name) + " where " + item.name +
+              " belongs";
       return false;
     }
     if (item.folder) continue;

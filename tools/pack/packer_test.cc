@@ -8,8 +8,8 @@
 #include <sstream>
 
 #include "platform/archive/archive_zip.h"
-#include "platform/archive/code_page.h"
 #include "platform/archive/zip_reader.h"
+#include "platform/single_byte_code_page.h"
 #include "shell/archive_keys.h"
 
 namespace vlrna {
@@ -46,11 +46,13 @@ class PackerTest : public ::testing::Test {
   }
 
   std::vector<std::string> Names(const std::string& archive) {
-    ZipReader reader((root_ / "out" / archive).string(), "UTF-8");
+    ZipReader reader((root_ / "out" / archive).string(), Windows1252());
     std::vector<std::string> names;
     EXPECT_TRUE(reader.Open(""));
     ZipEntry entry;
-    while (reader.Next(entry) == ZipReader::kEntry) names.push_back(entry.name);
+    while (reader.Next(entry) == ZipReader::kEntry) {
+      names.push_back(Windows1252().AnsiToUtf8(entry.name));
+    }
     return names;
   }
 
@@ -66,13 +68,13 @@ TEST_F(PackerTest, WizardUnpacksEveryArchiveWithItsOwnPassword) {
     EXPECT_NE(out_.str().find("9 archives written"), std::string::npos) << out_.str();
     fs::path into = root_ / "installed";
     ArchiveZip zip({[&](const std::string& path) {
-                      std::string native = *CodePageToUtf8(path, "CP1252");
+                      std::string native = Windows1252().AnsiToUtf8(path);
                       std::replace(native.begin(), native.end(), '\\', '/');
                       return native.starts_with("I:/")
                                  ? (into / native.substr(3)).string()
                                  : (root_ / "out" / native.substr(3)).string();
                     },
-                    "CP1252", 2});
+                    Windows1252(), 2});
     for (const ArchiveKeyUse& use : kArchiveKeyUses) {
       std::string password = ArchivePassword(kArchiveGuids[use.key - 1]);
       ASSERT_EQ(zip.zOpenZipFile("O:\\" + std::string(use.archive)), 0);

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "platform/archive/archive_zip.h"
-#include "platform/archive/code_page.h"
+#include "platform/single_byte_code_page.h"
 
 namespace {
 
@@ -30,10 +30,9 @@ std::string ToNative(const std::string& windows) {
   if (windows.size() < 2 || (windows[0] != 'Z' && windows[0] != 'z') || windows[1] != ':') {
     return "";
   }
-  std::optional<std::string> native = vlrna::CodePageToUtf8(windows.substr(2), "CP1252");
-  if (!native) return "";
-  for (char& c : *native) c = c == '\\' ? '/' : c;
-  return *native;
+  std::string native = vlrna::Windows1252().AnsiToUtf8(windows.substr(2));
+  for (char& c : native) c = c == '\\' ? '/' : c;
+  return native;
 }
 
 int Usage() {
@@ -51,7 +50,7 @@ int main(int argc, char** argv) {
     first = 3;
   }
   if (argc - first < 3 || (argc - first) % 2 != 1) return Usage();
-  vlrna::ArchiveZip zip({ToNative, "CP1252", workers});
+  vlrna::ArchiveZip zip({ToNative, vlrna::Windows1252(), workers});
   std::string dest = ToWindows(argv[first]);
   for (int i = first + 1; i + 1 < argc; i += 2) {
     std::string archive = ToWindows(argv[i]);

@@ -35,7 +35,7 @@ bool IsEmptyZip(const std::string& native) {
 }
 
 // Reads every header of the archive: names, kinds, sizes, times.
-bool ScanArchive(const std::string& native, const std::string& code_page,
+bool ScanArchive(const std::string& native, const AnsiCodePage& code_page,
                  std::vector<ZipEntry>& entries, std::string& error) {
   ZipReader reader(native, code_page);
   if (!reader.Open("")) {

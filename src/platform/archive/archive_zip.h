@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/archive/code_page.h"
+#include "platform/ansi_code_page.h"
 #include "platform/archive/extract_plan.h"
 #include "platform/archive/zip_reader.h"
 #include "platform/zip.h"
@@ -19,9 +19,9 @@ class ExtractShared;
 struct ArchiveZipOptions {
   // Windows paths to this machine's paths; required.
   PathMapper map_path;
-  // How names without the UTF-8 flag are read, and the code page of the
-  // system's 8-bit texts.
-  std::string code_page = std::string(kDefaultCodePage);
+  // The system's ANSI code page, in which names come out; names without the
+  // UTF-8 flag are read in it too. Required; it must outlive the library.
+  const AnsiCodePage& code_page;
   // Worker threads for one extraction; 0 means one per core, at most four.
   int workers = 0;
 };

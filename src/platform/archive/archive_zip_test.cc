@@ -11,8 +11,9 @@
 #include <fstream>
 #include <set>
 
-#include "platform/archive/code_page.h"
 #include "platform/archive/zip_builder.h"
+#include "platform/fake/fake_code_page.h"
+#include "platform/single_byte_code_page.h"
 
 namespace vlrna {
 namespace {
@@ -30,17 +31,17 @@ class ArchiveZipTest : public ::testing::Test {
   }
   ~ArchiveZipTest() override { fs::remove_all(root_); }
 
-  std::string Map(const std::string& windows) const {
+  std::string Map(const std::string& windows, const AnsiCodePage& code_page = Windows1252()) const {
     if (windows.size() < 2 || windows[1] != ':') return "";
     std::string rest = windows.substr(2);
     for (char& c : rest) c = c == '\\' ? '/' : c;
-    std::optional<std::string> utf8 = CodePageToUtf8(rest, "CP1252");
     char drive = static_cast<char>(std::tolower(static_cast<unsigned char>(windows[0])));
-    return utf8 ? (root_ / std::string(1, drive)).string() + *utf8 : "";
+    return (root_ / std::string(1, drive)).string() + code_page.AnsiToUtf8(rest);
   }
 
   ArchiveZip MakeZip(int workers = 2) {
-    return ArchiveZip({[this](const std::string& path) { return Map(path); }, "CP1252", workers});
+    return ArchiveZip(
+        {[this](const std::string& path) { return Map(path); }, Windows1252(), workers});
   }
 
   // Makes D:\<name> with `fill` adding the entries.
@@ -295,7 +296,7 @@ TEST_F(ArchiveZipTest, FlaggedAndUnflaggedNamesBecomeAnsiTexts) {
                     ansi_names.push_back(path);
                     return Map(path);
                   },
-                  "CP1252", 2});
+                  Windows1252(), 2});
   for (const char* archive : {"D:\\setup.201", "D:\\setup.202"}) {
     ASSERT_EQ(zip.zOpenZipFile(archive), 0);
     ASSERT_EQ(zip.zExtractAll("C:\\S\\", "", 1, 1, 0, {}), 0) << zip.zGetLastErrorAsText();
@@ -304,6 +305,34 @@ TEST_F(ArchiveZipTest, FlaggedAndUnflaggedNamesBecomeAnsiTexts) {
   EXPECT_EQ(Read(root_ / "c/S/vlrna/M\xc3\xbcnchen/\xe2\x82\xac.txt"), "utf8");
   EXPECT_NE(std::find(ansi_names.begin(), ansi_names.end(), "C:\\S\\vlrna\\M\xfcnchen\\\x80.txt"),
             ansi_names.end());
+}
+
+TEST_F(ArchiveZipTest, NamesComeOutInTheMachinesCodePageOrAreRefused) {
+  const FakeCodePage cyrillic(1251, kWindows1251HighHalf);
+  Build("setup.201", Encrypted(ZipEncryption::kNone), [](ZipBuilder& zip) {
+    ASSERT_TRUE(zip.AddFile("vlrna/\xd0\x9c\xd0\xb8\xd1\x80.txt", "cyrillic"));  // Мир.txt
+  });
+  Build("setup.202", Encrypted(ZipEncryption::kNone), [](ZipBuilder& zip) {
+    ASSERT_TRUE(zip.AddFile("vlrna/first.txt", "first"));
+    ASSERT_TRUE(zip.AddFile("vlrna/caf\xc3\xa9.txt", "western"));
+  });
+  std::vector<std::string> ansi_names;
+  ArchiveZip zip({[&](const std::string& path) {
+                    ansi_names.push_back(path);
+                    return Map(path, cyrillic);
+                  },
+                  cyrillic, 2});
+  ASSERT_EQ(zip.zOpenZipFile("D:\\setup.201"), 0);
+  ASSERT_EQ(zip.zExtractAll("C:\\S\\", "", 1, 1, 0, {}), 0) << zip.zGetLastErrorAsText();
+  EXPECT_EQ(Read(root_ / "c/S/vlrna/\xd0\x9c\xd0\xb8\xd1\x80.txt"), "cyrillic");
+  EXPECT_NE(std::find(ansi_names.begin(), ansi_names.end(), "C:\\S\\vlrna\\\xcc\xe8\xf0.txt"),
+            ansi_names.end());
+  // No letter of 1251 is an e-acute: the archive is refused before anything is written.
+  EXPECT_EQ(zip.zOpenZipFile("D:\\setup.202"), 1);
+  EXPECT_NE(zip.zGetLastErrorAsText().find("cannot be written in code page 1251"),
+            std::string::npos)
+      << zip.zGetLastErrorAsText();
+  EXPECT_FALSE(fs::exists(root_ / "c/S/vlrna/first.txt"));
 }
 
 TEST_F(ArchiveZipTest, HostileEntriesRefuseTheWholeArchiveWritingNothing) {
@@ -353,7 +382,7 @@ TEST_F(ArchiveZipTest, FullDiskFailsNamingFileArchiveAndEntry) {
   ArchiveZip zip({[this](const std::string& path) {
                     return path == "C:\\S\\vlrna\\ortho\\tile.bgl" ? "/dev/full" : Map(path);
                   },
-                  "CP1252", 2});
+                  Windows1252(), 2});
   ASSERT_EQ(zip.zOpenZipFile("D:\\setup.202"), 0);
   EXPECT_EQ(zip.zExtractAll("C:\\S\\", "B57A1CF7", 1, 1, 0, {}), 1);
   EXPECT_EQ(zip.zGetLastErrorAsText(),

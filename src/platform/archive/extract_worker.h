@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ansi_code_page.h"
 #include "platform/archive/extract_plan.h"
 
 namespace vlrna {
@@ -16,16 +17,16 @@ namespace vlrna {
 class ExtractShared {
  public:
   ExtractShared(std::string archive_path, std::string native_archive, std::string password,
-                std::string code_page)
+                const AnsiCodePage& code_page)
       : archive_path(std::move(archive_path)),
         native_archive(std::move(native_archive)),
         password(std::move(password)),
-        code_page(std::move(code_page)) {}
+        code_page(code_page) {}
 
   const std::string archive_path;  // as the caller named it, for messages
   const std::string native_archive;
   const std::string password;
-  const std::string code_page;
+  const AnsiCodePage& code_page;
   std::atomic<uint64_t> bytes_done{0};
   std::atomic<uint64_t> entries_done{0};
 

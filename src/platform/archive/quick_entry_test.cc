@@ -10,6 +10,7 @@
 #include "platform/archive/zip_builder.h"
 #include "platform/archive/zip_bytes.h"
 #include "platform/archive/zip_reader.h"
+#include "platform/single_byte_code_page.h"
 
 namespace vlrna {
 namespace {
@@ -43,7 +44,7 @@ class QuickEntryTest : public ::testing::Test {
   // Every file entry as libarchive unpacks it, by index.
   std::map<size_t, std::pair<std::string, std::string>> ReadWithLibarchive() {
     std::map<size_t, std::pair<std::string, std::string>> files;
-    ZipReader reader(zip_, "CP1252");
+    ZipReader reader(zip_, Windows1252());
     EXPECT_TRUE(reader.Open(kPassword)) << reader.error();
     ZipEntry entry;
     for (size_t index = 0; reader.Next(entry) == ZipReader::kEntry; ++index) {

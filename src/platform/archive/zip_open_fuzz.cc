@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/archive/archive_zip.h"
+#include "platform/single_byte_code_page.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::ofstream archive(Scratch() / "setup.101", std::ios::binary | std::ios::trunc);
     archive.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
   }
-  vlrna::ArchiveZip zip({Map, "CP1252", 1});
+  vlrna::ArchiveZip zip({Map, vlrna::Windows1252(), 1});
   if (zip.zOpenZipFile("A:\\setup.101") == 0) {
     zip.zGetTotalBytes();
     zip.zExtractAll("B:\\vlrna\\..\\", "B57A1CF7", 1, 1, 0, [&] {

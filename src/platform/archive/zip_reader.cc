@@ -3,8 +3,6 @@
 #include <archive.h>
 #include <archive_entry.h>
 
-#include "platform/archive/code_page.h"
-
 namespace vlrna {
 namespace {
 
@@ -28,7 +26,7 @@ ZipEntry::Kind KindOf(archive_entry* entry) {
 
 }  // namespace
 
-ZipReader::ZipReader(std::string native_path, std::string_view code_page)
+ZipReader::ZipReader(std::string native_path, const AnsiCodePage& code_page)
     : native_path_(std::move(native_path)), code_page_(code_page) {}
 
 ZipReader::~ZipReader() {
@@ -39,7 +37,7 @@ bool ZipReader::Open(const std::string& password) {
   archive_ = archive_read_new();
   if (archive_ == nullptr) return false;
   archive_read_support_format_zip_seekable(archive_);
-  std::string charset = "zip:hdrcharset=" + code_page_;
+  std::string charset = "zip:hdrcharset=" + CharsetName(code_page_.number());
   archive_read_set_options(archive_, charset.c_str());
   if (!password.empty()) archive_read_add_passphrase(archive_, password.c_str());
   return archive_read_open_filename(archive_, native_path_.c_str(), kReadBlockBytes) == ARCHIVE_OK;
@@ -53,10 +51,10 @@ ZipReader::Step ZipReader::Next(ZipEntry& entry) {
   if (r < ARCHIVE_WARN || header == nullptr) return kError;
   const char* utf8 = archive_entry_pathname_utf8(header);
   if (utf8 == nullptr) utf8 = archive_entry_pathname(header);
-  std::optional<std::string> name = Utf8ToCodePage(utf8 == nullptr ? "" : utf8, code_page_);
+  std::optional<std::string> name = code_page_.Utf8ToAnsiExactly(utf8 == nullptr ? "" : utf8);
   if (!name) {
-    name_error_ =
-        "the entry name " + std::string(utf8) + " cannot be written in code page " + code_page_;
+    name_error_ = "the entry name " + std::string(utf8) + " cannot be written in code page " +
+                  std::to_string(code_page_.number());
     return kError;
   }
   entry.name = std::move(*name);

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/ansi_code_page.h"
 #include "platform/archive/utf8_locale.h"
 
 struct archive;
@@ -32,7 +33,7 @@ class ZipReader {
  public:
   enum Step { kError = -1, kEnd = 0, kEntry = 1 };
 
-  ZipReader(std::string native_path, std::string_view code_page);
+  ZipReader(std::string native_path, const AnsiCodePage& code_page);
   ~ZipReader();
   ZipReader(const ZipReader&) = delete;
   ZipReader& operator=(const ZipReader&) = delete;
@@ -60,7 +61,7 @@ class ZipReader {
  private:
   ScopedUtf8Locale utf8_locale_;
   std::string native_path_;
-  std::string code_page_;
+  const AnsiCodePage& code_page_;
   struct archive* archive_ = nullptr;
   std::string name_error_;
 };
