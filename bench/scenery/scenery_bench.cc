@@ -90,7 +90,7 @@ double CpuMs() {
 double TimeFloor(Files& files, const std::string& library) {
   files.ReplaceFileAtomically(kFloorCfg, library);
   auto start = std::chrono::steady_clock::now();
-  IniDocument document = IniDocument::Parse(files.ReadFile(kFloorCfg));
+  IniDocument document = IniDocument::Parse(files.ReadFile(kFloorCfg), Windows1252());
   for (int i = 0; i < 30; ++i) files.ReplaceFileAtomically(kFloorCfg, document.Bytes());
   std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
   return took.count();
@@ -100,7 +100,7 @@ double TimeFloor(Files& files, const std::string& library) {
 // ReadIniValue of its own; milliseconds.
 double TimeReadByRead(Files& files, const std::string& library, bool reuse_parsed) {
   files.ReplaceFileAtomically(kCfg, library);
-  IniService ini(files, reuse_parsed);
+  IniService ini(files, Windows1252(), reuse_parsed);
   char section[16];
   size_t found = 0;
   auto start = std::chrono::steady_clock::now();
@@ -131,13 +131,13 @@ double TimeOneRun(Files& files, const std::string& library, bool reuse_parsed) {
   state.gsLogFile = "VLRNA_BENCH.LOG";
   state.gsInstPath = "E:\\Scenery\\vlrna\\";
   Context ctx{state, platform};
-  IniService ini(files, reuse_parsed);
+  IniService ini(files, Windows1252(), reuse_parsed);
 
   auto start = std::chrono::steady_clock::now();
   RegisterSceneryAreas(ctx, ini, kCfg);
   std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
 
-  IniService check(files);
+  IniService check(files, Windows1252());
   if (check.Read(kCfg, "Area.996", "Local", "") != "E:\\Scenery\\vlrna\\zzqb") {
     std::fprintf(stderr, "the registration did not write Area.996\n");
     std::exit(1);

@@ -11,7 +11,8 @@
 namespace vlrna {
 
 SelectPathPage::SelectPathPage(Context& ctx, PageFlow& flow)
-    : FolderPage("SelectPath", ctx, flow, kDestinationDriveErrorBox), ini_(ctx.platform.files) {
+    : FolderPage("SelectPath", ctx, flow, kDestinationDriveErrorBox),
+      ini_(ctx.platform.files, ctx.platform.code_page) {
   (*this)["FrmPath"].text = "Select Destination Path:";
 }
 

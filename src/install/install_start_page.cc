@@ -14,7 +14,7 @@ InstallStartPage::InstallStartPage(Context& ctx, PageFlow& flow,
                                    const InstallProgressObserver& observer)
     : WizardPage("InstallStart", kPageWidth, ctx, flow),
       observer_(observer),
-      ini_(ctx.platform.files),
+      ini_(ctx.platform.files, ctx.platform.code_page),
       extraction_(ctx, *this, this),
       overall_(kArchiveKeyUses.size()) {
   AddStandardControls(*this);

@@ -47,8 +47,8 @@ std::string_view Unquote(std::string_view value) {
 
 }  // namespace
 
-IniDocument IniDocument::Parse(std::string_view bytes) {
-  IniDocument doc;
+IniDocument IniDocument::Parse(std::string_view bytes, const AnsiCodePage& code_page) {
+  IniDocument doc(code_page);
   DecodedText decoded = DecodeText(bytes);
   doc.encoding_ = decoded.encoding;
   doc.tail_ = std::move(decoded.tail);
@@ -79,7 +79,7 @@ IniDocument IniDocument::Parse(std::string_view bytes) {
 }
 
 std::string IniDocument::ToFileText(std::string_view ansi) const {
-  return encoding_ == TextEncoding::kAnsi ? std::string(ansi) : AnsiToUtf8(ansi);
+  return encoding_ == TextEncoding::kAnsi ? std::string(ansi) : code_page_->AnsiToUtf8(ansi);
 }
 
 const IniDocument::Section* IniDocument::FindSection(std::string_view file_text_name) const {
@@ -103,7 +103,7 @@ std::optional<std::string> IniDocument::Find(std::string_view section, std::stri
         !SameIgnoringAsciiCase(line_key, wanted_key))
       continue;
     std::string_view value = Unquote(Trim(text.substr(value_start)));
-    return encoding_ == TextEncoding::kAnsi ? std::string(value) : Utf8ToAnsi(value);
+    return encoding_ == TextEncoding::kAnsi ? std::string(value) : code_page_->Utf8ToAnsi(value);
   }
   return std::nullopt;
 }

@@ -8,6 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/ansi_code_page.h"
 #include "simconfig/text_encoding.h"
 
 namespace vlrna {
@@ -25,15 +26,16 @@ namespace vlrna {
 // Everything an edit does not touch stays byte for byte: comments, blank
 // lines, unknown lines, the order, each line's own line end, a missing line
 // end at the end of the file, and the encoding (ANSI, or UTF-8 or UTF-16 with
-// a byte-order mark). Names and values cross this interface as ANSI text and
-// are converted for UTF-8 and UTF-16 files.
+// a byte-order mark). Names and values cross this interface as ANSI text in
+// the machine's code page and are converted for UTF-8 and UTF-16 files; the
+// code page must outlive the document.
 class IniDocument {
  public:
   // An empty ANSI file.
-  IniDocument() = default;
+  explicit IniDocument(const AnsiCodePage& code_page) : code_page_(&code_page) {}
 
   // Takes a file's bytes apart. Never fails: any bytes are some INI file.
-  static IniDocument Parse(std::string_view bytes);
+  static IniDocument Parse(std::string_view bytes, const AnsiCodePage& code_page);
 
   // The value of `key` in `section`, or nothing when either is missing.
   std::optional<std::string> Find(std::string_view section, std::string_view key) const;
@@ -70,6 +72,7 @@ class IniDocument {
   void InsertLine(Section& section, size_t after, std::string text);
   Line* LastLine();
 
+  const AnsiCodePage* code_page_;
   TextEncoding encoding_ = TextEncoding::kAnsi;
   std::string tail_;
   LineEnd style_ = LineEnd::kCrLf;

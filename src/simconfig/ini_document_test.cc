@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/fake/fake_code_page.h"
+#include "platform/single_byte_code_page.h"
+
 namespace vlrna {
 namespace {
 
 std::string Edit(std::string_view bytes, std::string_view section, std::string_view key,
                  std::string_view value) {
-  IniDocument doc = IniDocument::Parse(bytes);
+  IniDocument doc = IniDocument::Parse(bytes, Windows1252());
   doc.Set(section, key, value);
   return doc.Bytes();
 }
@@ -51,7 +54,8 @@ TEST(IniDocumentTest, ReadsLikeTheProfileService) {
       "Title=second section of the same name\r\n"
       "[Area.001]\r\n"
       "layer=1\r\n"
-      "LAYER=2\r\n");
+      "LAYER=2\r\n",
+      Windows1252());
   EXPECT_EQ(doc.Find("GENERAL", "title"), "Quoted value");
   EXPECT_EQ(doc.Find("general", "single"), "x");
   EXPECT_EQ(doc.Find("general", "mismatched"), "\"x'");
@@ -71,11 +75,12 @@ TEST(IniDocumentTest, UntouchedFilesComeBackByteForByte) {
   for (const char* bytes : {kLibrary, "", "\r\n\r\n", "no sections at all", "[A]\nx=1\r\ny=2\rz=3",
                             "[broken\r\n=\r\n", "\xEF\xBB\xBF[A]\r\nx=\xC3\xA9\r\n"}) {
     std::string_view view(bytes, std::string_view(bytes).size());
-    EXPECT_EQ(IniDocument::Parse(view).Bytes(), view);
+    EXPECT_EQ(IniDocument::Parse(view, Windows1252()).Bytes(), view);
   }
   const char kUtf16[] = "\xFF\xFE[\0A\0]\0\r\0\n\0x\0=\0\x3D\xD8\x00\xDE\x00\xDC!";
   std::string utf16(kUtf16, sizeof kUtf16 - 1);
-  EXPECT_EQ(IniDocument::Parse(utf16).Bytes(), utf16);  // pair, lone low surrogate, odd tail
+  EXPECT_EQ(IniDocument::Parse(utf16, Windows1252()).Bytes(),
+            utf16);  // pair, lone low surrogate, odd tail
 }
 
 TEST(IniDocumentTest, ReplacesInPlaceKeepingSpellingAndBlanks) {
@@ -125,11 +130,21 @@ TEST(IniDocumentTest, DuplicatesEditTheFirstAndLeaveTheRest) {
 
 TEST(IniDocumentTest, Utf8FilesKeepTheirMarkAndGetUtf8Values) {
   const std::string file = "\xEF\xBB\xBF[TERRAIN]\r\nNAME=Fl\xC3\xBCge\r\n";
-  IniDocument doc = IniDocument::Parse(file);
+  IniDocument doc = IniDocument::Parse(file, Windows1252());
   EXPECT_EQ(doc.encoding(), TextEncoding::kUtf8);
   EXPECT_EQ(doc.Find("terrain", "name"), "Fl\xFCge");  // ANSI for the caller
   doc.Set("TERRAIN", "PATH", "D:\\Fl\xFCge\\vlrna\\dem");
   EXPECT_EQ(doc.Bytes(), file + "PATH=D:\\Fl\xC3\xBCge\\vlrna\\dem\r\n");
+}
+
+TEST(IniDocumentTest, UnicodeFilesTalkInTheMachinesCodePage) {
+  const FakeCodePage cyrillic(1251, kWindows1251HighHalf);
+  const std::string file =
+      "\xEF\xBB\xBF[Area.001]\r\nTitle=\xD0\x9C\xD0\xB8\xD1\x80 caf\xC3\xA9\r\n";
+  IniDocument doc = IniDocument::Parse(file, cyrillic);
+  EXPECT_EQ(doc.Find("Area.001", "Title"), "\xCC\xE8\xF0 caf?");  // "Мир caf?"
+  doc.Set("Area.001", "Local", "D:\\\xCC\xE8\xF0\\vlrna");
+  EXPECT_EQ(doc.Bytes(), file + "Local=D:\\\xD0\x9C\xD0\xB8\xD1\x80\\vlrna\r\n");
 }
 
 // UTF-16LE text with a byte-order mark, from ASCII.
@@ -144,7 +159,7 @@ std::string Utf16(std::string_view ascii) {
 
 TEST(IniDocumentTest, Utf16FilesStayUtf16) {
   std::string file = Utf16("; comment\r\n[TERRAIN]\r\nIMAGE=128\r\n\r\n[DISPLAY]\r\nX=1");
-  IniDocument doc = IniDocument::Parse(file);
+  IniDocument doc = IniDocument::Parse(file, Windows1252());
   EXPECT_EQ(doc.Find("terrain", "image"), "128");
   doc.Set("terrain", "image", "256");
   doc.Set("DISPLAY", "Y", "\xE9");  // ANSI e-acute is U+00E9

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/single_byte_code_page.h"
 #include "simconfig/ini_document.h"
 
 namespace {
@@ -47,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     parts[i] = input.substr(0, lengths[i]);
     input.remove_prefix(parts[i].size());
   }
-  vlrna::IniDocument document = vlrna::IniDocument::Parse(input);
+  vlrna::IniDocument document = vlrna::IniDocument::Parse(input, vlrna::Windows1252());
   Check(document.Bytes() == input);
   (void)document.Find(parts[0], parts[1]);
 
@@ -56,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return 0;
   }
   document.Set(parts[0], parts[1], parts[2]);
-  vlrna::IniDocument again = vlrna::IniDocument::Parse(document.Bytes());
+  vlrna::IniDocument again = vlrna::IniDocument::Parse(document.Bytes(), vlrna::Windows1252());
   Check(again.encoding() == document.encoding());
   Check(again.Bytes() == document.Bytes());
   Check(again.Find(parts[0], parts[1]) == AsRead(parts[2]));

@@ -15,8 +15,8 @@ constexpr size_t kMaxParsedFiles = 8;
 
 }  // namespace
 
-IniService::IniService(Files& files, bool reuse_parsed)
-    : files_(files), reuse_parsed_(reuse_parsed) {}
+IniService::IniService(Files& files, const AnsiCodePage& code_page, bool reuse_parsed)
+    : files_(files), code_page_(code_page), reuse_parsed_(reuse_parsed) {}
 
 const IniDocument* IniService::Load(const std::string& path) {
   FileStamp stamp = files_.Stamp(path);
@@ -29,7 +29,7 @@ const IniDocument* IniService::Load(const std::string& path) {
     return &it->second.document;
   }
   if (it != parsed_.end()) parsed_.erase(it);
-  IniDocument document = IniDocument::Parse(files_.ReadFile(path));
+  IniDocument document = IniDocument::Parse(files_.ReadFile(path), code_page_);
   if (parsed_.size() >= kMaxParsedFiles) parsed_.clear();
   return &parsed_.insert_or_assign(path, Parsed{stamp, std::move(document)}).first->second.document;
 }
@@ -66,7 +66,7 @@ void IniService::Write(const std::string& path, const std::string& section, cons
                            ": a name or the value would break the file's lines",
                        kSource);
   }
-  IniDocument document;
+  IniDocument document(code_page_);
   if (Load(path) != nullptr) {
     // Taken out while it is edited: should the replace fail, the next call
     // reads the file again.

@@ -5,6 +5,7 @@
 #include <map>
 #include <string>
 
+#include "platform/ansi_code_page.h"
 #include "platform/files.h"
 #include "simconfig/ini_document.h"
 
@@ -26,9 +27,10 @@ inline constexpr size_t kIniValueMax = 254;
 // and passes it to the routines that edit simulator files.
 class IniService {
  public:
-  // `reuse_parsed` false parses the file for every Read and View (for
-  // comparison runs).
-  explicit IniService(Files& files, bool reuse_parsed = true);
+  // Names and values are ANSI text in `code_page`, the machine's. Both
+  // `files` and `code_page` must outlive the service. `reuse_parsed` false
+  // parses the file for every Read and View (for comparison runs).
+  IniService(Files& files, const AnsiCodePage& code_page, bool reuse_parsed = true);
 
   // The value of `key` in `section` of `path`, cut to `max_chars` bytes, or
   // `default_value` (cut the same way) when the file, the section or the key
@@ -70,6 +72,7 @@ class IniService {
   const IniDocument* Load(const std::string& path);
 
   Files& files_;
+  const AnsiCodePage& code_page_;
   bool reuse_parsed_;
   std::map<std::string, Parsed> parsed_;  // by path as given
 };

@@ -5,6 +5,7 @@
 #include "platform/fake/fake_files.h"
 #include "platform/fake/fault_injecting_files.h"
 #include "platform/runtime_error.h"
+#include "platform/single_byte_code_page.h"
 
 namespace vlrna {
 namespace {
@@ -27,7 +28,7 @@ class IniServiceTest : public ::testing::Test {
 
   FakeFiles files;
   FaultInjectingFiles faulty{files};
-  IniService ini{faulty};
+  IniService ini{faulty, Windows1252()};
 };
 
 TEST_F(IniServiceTest, EveryReadSeesTheFileAsItIsNow) {
@@ -85,7 +86,7 @@ TEST_F(IniServiceTest, AFailedReplaceLeavesTheOldFileAndTheServiceInStep) {
 }
 
 TEST_F(IniServiceTest, ComparisonModeParsesForEveryCall) {
-  IniService every_time(faulty, false);
+  IniService every_time(faulty, Windows1252(), false);
   every_time.Read(kCfg, "TERRAIN", "LOD_RADIUS", "");
   every_time.Read(kCfg, "TERRAIN", "LOD_RADIUS", "");
   EXPECT_EQ(faulty.calls(FaultInjectingFiles::Op::kRead), 2);

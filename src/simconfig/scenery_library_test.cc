@@ -52,7 +52,7 @@ class SceneryLibraryTest : public ::testing::Test {
   FakePlatform fake;
   ProgramState state;
   Context ctx{state, fake.platform};
-  IniService ini{fake.files};
+  IniService ini{fake.files, fake.code_page};
 };
 
 TEST_F(SceneryLibraryTest, AFileWithoutAreasGetsAreasOneToSix) {
@@ -180,7 +180,7 @@ TEST_F(SceneryLibraryTest, AFailedWriteIsRaisedAndNotLoggedAsWritten) {
   Platform platform{fake.registry, faulty,     fake.drives, fake.processes,
                     fake.system,   fake.sound, fake.window, fake.code_page};
   Context faulty_ctx{state, platform};
-  IniService faulty_ini(faulty);
+  IniService faulty_ini(faulty, fake.code_page);
   faulty.FailNth(FaultInjectingFiles::Op::kReplace, 8, kErrDiskFull);  // entry 2, third key
   EXPECT_THROW(RegisterSceneryAreas(faulty_ctx, faulty_ini, kCfg), RuntimeError);
   EXPECT_EQ(Registered(), std::vector<std::string>{"1/1"});
@@ -191,7 +191,7 @@ TEST_F(SceneryLibraryTest, AFailedWriteIsRaisedAndNotLoggedAsWritten) {
 TEST_F(SceneryLibraryTest, ARegistrationParsesTheFileOnceAndSeesLaterChanges) {
   fake.files.AddFile(kCfg, Area(1, "1", "a") + Area(2, "2", "b"));
   FaultInjectingFiles counting(fake.files);
-  IniService counted(counting);
+  IniService counted(counting, fake.code_page);
   Platform platform{fake.registry, counting,   fake.drives, fake.processes,
                     fake.system,   fake.sound, fake.window, fake.code_page};
   Context counted_ctx{state, platform};

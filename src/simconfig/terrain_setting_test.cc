@@ -32,7 +32,7 @@ class TerrainSettingTest : public ::testing::Test {
   FakePlatform fake;
   ProgramState state;
   Context ctx{state, fake.platform};
-  IniService ini{fake.files};
+  IniService ini{fake.files, fake.code_page};
 };
 
 TEST_F(TerrainSettingTest, LowMissingAndNonNumericValuesBecome256) {

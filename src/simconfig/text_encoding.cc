@@ -1,6 +1,5 @@
 #include "simconfig/text_encoding.h"
 
-#include <array>
 #include <cstdint>
 
 #include "platform/unicode_text.h"
@@ -85,36 +84,6 @@ std::string EncodeText(const DecodedText& d) {
       return "\xFE\xFF" + EncodeUtf16(d.text, true) + d.tail;
   }
   return d.text;
-}
-
-std::string AnsiToUtf8(std::string_view ansi) {
-  std::string out;
-  out.reserve(ansi.size());
-  for (char ch : ansi) {
-    auto b = static_cast<uint8_t>(ch);
-    AppendUtf8(b >= 0x80 && b < 0xA0 ? kWindows1252High[b - 0x80] : char32_t{b}, out);
-  }
-  return out;
-}
-
-std::string Utf8ToAnsi(std::string_view utf8) {
-  std::string out;
-  out.reserve(utf8.size());
-  for (size_t pos = 0; pos < utf8.size();) {
-    char32_t c = 0;
-    if (!NextUtf8(utf8, pos, c)) {
-      out.push_back('?');
-    } else if (c < 0x80 || (c >= 0xA0 && c < 0x100)) {
-      out.push_back(static_cast<char>(c));
-    } else {
-      char mapped = '?';
-      for (size_t i = 0; i < kWindows1252High.size(); ++i) {
-        if (kWindows1252High[i] == c) mapped = static_cast<char>(0x80 + i);
-      }
-      out.push_back(mapped);
-    }
-  }
-  return out;
 }
 
 }  // namespace vlrna

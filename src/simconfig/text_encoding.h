@@ -31,14 +31,6 @@ DecodedText DecodeText(std::string_view bytes);
 // The file's bytes again: EncodeText(DecodeText(b)) == b for every b.
 std::string EncodeText(const DecodedText& decoded);
 
-// ANSI (code page 1252) text as UTF-8. Every byte has a character, so the
-// conversion never fails and Utf8ToAnsi(AnsiToUtf8(s)) == s.
-std::string AnsiToUtf8(std::string_view ansi);
-
-// UTF-8 text as ANSI (code page 1252); a character the code page lacks, and
-// a byte that starts no valid sequence, become '?', as Windows converts them.
-std::string Utf8ToAnsi(std::string_view utf8);
-
 }  // namespace vlrna
 
 #endif  // VLRNA_SIMCONFIG_TEXT_ENCODING_H_
