@@ -22,7 +22,8 @@ namespace {
 int RunWithQt(LinuxMachine& machine, Zip& zip, int& argc, char** argv) {
   const WinePrefix& prefix = machine.prefix;
   std::unique_ptr<QtWindowLayer> window = MakeQtWindowLayer(
-      argc, argv, [&prefix](const std::string& path) { return prefix.ToUnixPath(path); });
+      argc, argv, [&prefix](const std::string& path) { return prefix.ToUnixPath(path); },
+      prefix.code_page());
   Platform platform = machine.MakePlatform(*window, &zip);
   ProgramState state;
   Context ctx{state, platform};

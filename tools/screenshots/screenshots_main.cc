@@ -125,12 +125,14 @@ void Walk(Shots& shots, const char* option, const QString& tag, bool whole_scree
   FakePlatform fake;
   DescribeTypicalMachine(fake);
   LoadMedium(fake.files, shots.medium);
-  QtWindowLayer layer([&shots](const std::string& path) {
-    if (path.rfind(kWizardFolder, 0) != 0) return std::string();
-    return QDir(shots.medium)
-        .filePath(QString::fromStdString(path.substr(sizeof(kWizardFolder) - 1)))
-        .toStdString();
-  });
+  QtWindowLayer layer(
+      [&shots](const std::string& path) {
+        if (path.rfind(kWizardFolder, 0) != 0) return std::string();
+        return QDir(shots.medium)
+            .filePath(QString::fromStdString(path.substr(sizeof(kWizardFolder) - 1)))
+            .toStdString();
+      },
+      fake.code_page);
   Platform platform{fake.registry, fake.files, fake.drives, fake.processes,
                     fake.system,   fake.sound, layer,       fake.code_page};
   ProgramState state;

@@ -3,7 +3,7 @@
 #include <QCloseEvent>
 #include <utility>
 
-#include "platform/qt/ansi_text.h"
+#include "platform/qt/qt_text.h"
 
 namespace vlrna {
 namespace {
@@ -12,9 +12,11 @@ constexpr char kBackground[] = "picBackground";
 
 }  // namespace
 
-BackgroundWindow::BackgroundWindow(Page& page, PageWindow::PictureMapper map_picture)
+BackgroundWindow::BackgroundWindow(Page& page, PageWindow::PictureMapper map_picture,
+                                   const QtText& text)
     : page_(page),
       map_picture_(std::move(map_picture)),
+      text_(text),
       background_(
           new PictureWidget(PictureWidget::Fit::kStretch, PictureWidget::Empty::kNothing, this)) {
   setObjectName(QString::fromStdString(page.name()));
@@ -27,7 +29,7 @@ BackgroundWindow::BackgroundWindow(Page& page, PageWindow::PictureMapper map_pic
 }
 
 void BackgroundWindow::Sync() {
-  setWindowTitle(FromAnsi(page_.caption));
+  setWindowTitle(text_.FromAnsi(page_.caption));
   if (!page_.Has(kBackground)) return;
   const std::string& picture = page_[kBackground].picture;
   background_->Load(picture.empty() ? QString() : map_picture_(picture));

@@ -15,7 +15,8 @@ namespace vlrna {
 // the user's request; the program ends through its own exit.
 class BackgroundWindow : public QWidget {
  public:
-  BackgroundWindow(Page& page, PageWindow::PictureMapper map_picture);
+  // `text` converts the model's texts; it must outlive the window.
+  BackgroundWindow(Page& page, PageWindow::PictureMapper map_picture, const QtText& text);
 
   Page& page() const { return page_; }
   void Sync();
@@ -29,6 +30,7 @@ class BackgroundWindow : public QWidget {
  private:
   Page& page_;
   PageWindow::PictureMapper map_picture_;
+  const QtText& text_;
   PictureWidget* background_;
   bool close_allowed_ = false;
 };

@@ -8,6 +8,7 @@
 
 #include "platform/qt/qt_test_support.h"
 #include "platform/qt/qt_window_layer.h"
+#include "platform/single_byte_code_page.h"
 
 namespace vlrna {
 namespace {
@@ -23,7 +24,7 @@ class ControlWidgetsTest : public testing::Test {
     return layer_.WindowOf(page_)->WidgetOf(control);
   }
 
-  QtWindowLayer layer_{[](const std::string& path) { return path; }};
+  QtWindowLayer layer_{[](const std::string& path) { return path; }, Windows1252()};
   TestPage page_;
 };
 
@@ -115,7 +116,7 @@ class ProgressBarTest : public testing::Test {
   }
   static QRgb At(const QImage& image, int x) { return image.pixel(x, 3) & 0xFFFFFF; }
 
-  QtWindowLayer layer_{[](const std::string& path) { return path; }};
+  QtWindowLayer layer_{[](const std::string& path) { return path; }, Windows1252()};
   TestPage page_;
 };
 

@@ -5,8 +5,6 @@
 #include <utility>
 #include <vector>
 
-#include "platform/qt/ansi_text.h"
-
 namespace vlrna {
 namespace {
 
@@ -45,12 +43,12 @@ ButtonSet ButtonsOf(MessageButtons buttons) {
 
 }  // namespace
 
-MessageAnswer RunMessageBox(QWidget* owner, const MessageRequest& request) {
+MessageAnswer RunMessageBox(QWidget* owner, const MessageRequest& request, const QtText& text) {
   QMessageBox box(owner);
   box.setIcon(IconOf(request.icon));
-  box.setWindowTitle(FromAnsi(request.title));
+  box.setWindowTitle(text.FromAnsi(request.title));
   box.setTextFormat(Qt::PlainText);
-  box.setText(FromAnsiForDisplay(request.text));
+  box.setText(text.FromAnsiForDisplay(request.text));
   box.setWindowModality(Qt::ApplicationModal);
   box.setObjectName(QString::fromStdString(request.id));
   const ButtonSet buttons = ButtonsOf(request.buttons);

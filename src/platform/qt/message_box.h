@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+#include "platform/qt/qt_text.h"
 #include "platform/window.h"
 
 namespace vlrna {
@@ -10,8 +11,8 @@ namespace vlrna {
 // Shows `request` as an application-modal message box centred on `owner`
 // (may be null) and returns the answer. The first button is the default;
 // Esc and closing the box give Cancel where there is one, No for Yes/No and
-// OK for a lone OK button.
-MessageAnswer RunMessageBox(QWidget* owner, const MessageRequest& request);
+// OK for a lone OK button. `text` converts the request's texts.
+MessageAnswer RunMessageBox(QWidget* owner, const MessageRequest& request, const QtText& text);
 
 }  // namespace vlrna
 

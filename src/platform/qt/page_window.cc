@@ -18,7 +18,6 @@
 #include <vector>
 
 #include "platform/layout_rules.h"
-#include "platform/qt/ansi_text.h"
 #include "platform/qt/control_widgets.h"
 
 namespace vlrna {
@@ -61,9 +60,9 @@ int ChosenRow(const Control& c) {
   return -1;
 }
 
-std::vector<QString> ItemsOf(const Control& c) {
+std::vector<QString> ItemsOf(const Control& c, const QtText& text) {
   std::vector<QString> items;
-  for (const std::string& item : c.items) items.push_back(FromAnsi(item));
+  for (const std::string& item : c.items) items.push_back(text.FromAnsi(item));
   return items;
 }
 
@@ -75,13 +74,14 @@ bool IsBackdrop(ControlKind kind) {
 }  // namespace
 
 PageWindow::PageWindow(Page& page, TwipScale scale, QWidget* owner, Dispatch dispatch,
-                       PictureMapper map_picture)
+                       PictureMapper map_picture, const QtText& text)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint),
       page_(page),
       scale_(scale),
       dispatch_(std::move(dispatch)),
-      map_picture_(std::move(map_picture)) {
+      map_picture_(std::move(map_picture)),
+      text_(text) {
   setObjectName(QString::fromStdString(page.name()));
   setWindowModality(Qt::ApplicationModal);
   setModal(true);
@@ -99,7 +99,7 @@ void PageWindow::Input(const std::string& control, std::function<void(Page&)> in
 
 void PageWindow::Sync() {
   syncing_ = true;
-  setWindowTitle(FromAnsi(page_.caption));
+  setWindowTitle(text_.FromAnsi(page_.caption));
   setFixedSize(scale_.ToPixelsX(page_.client_width()), scale_.ToPixelsY(page_.client_height()));
   if (page_.left != shown_left_ || page_.top != shown_top_) {
     shown_left_ = page_.left;
@@ -220,7 +220,7 @@ QWidget* PageWindow::MakeInput(const Control& c) {
   if (c.kind == ControlKind::kTextBox) {
     auto* edit = new QLineEdit(this);
     connect(edit, &QLineEdit::textEdited, this, [this, name](const QString& text) {
-      Input(name, [name, t = ToAnsi(text)](Page& p) { p.EditText(name, t); });
+      Input(name, [name, t = text_.ToAnsi(text)](Page& p) { p.EditText(name, t); });
     });
     return edit;
   }
@@ -228,8 +228,9 @@ QWidget* PageWindow::MakeInput(const Control& c) {
   edit->setTabChangesFocus(true);
   edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // lines wrap at words
   connect(edit, &QPlainTextEdit::textChanged, this, [this, edit, name] {
-    Input(name,
-          [name, t = ToAnsiFromDisplay(edit->toPlainText())](Page& p) { p.EditText(name, t); });
+    Input(name, [name, t = text_.ToAnsiFromDisplay(edit->toPlainText())](Page& p) {
+      p.EditText(name, t);
+    });
   });
   return edit;
 }
@@ -267,21 +268,21 @@ void PageWindow::Apply(const Control& c) {
 
 void PageWindow::ApplyText(const Control& c, QWidget* widget) {
   if (auto* label = qobject_cast<QLabel*>(widget)) {
-    label->setText(FromAnsiForDisplay(c.text));
+    label->setText(text_.FromAnsiForDisplay(c.text));
     FitLabel(c, label);
   } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
-    button->setText(FromAnsi(c.text));
+    button->setText(text_.FromAnsi(c.text));
     button->setDefault(c.is_default);
   } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-    if (ToAnsi(edit->text()) != c.text) edit->setText(FromAnsi(c.text));
+    if (text_.ToAnsi(edit->text()) != c.text) edit->setText(text_.FromAnsi(c.text));
     edit->setReadOnly(c.read_only);
   } else if (auto* text = qobject_cast<QPlainTextEdit*>(widget)) {
-    if (ToAnsiFromDisplay(text->toPlainText()) != c.text) {
-      text->setPlainText(FromAnsiForDisplay(c.text));
+    if (text_.ToAnsiFromDisplay(text->toPlainText()) != c.text) {
+      text->setPlainText(text_.FromAnsiForDisplay(c.text));
     }
     text->setReadOnly(c.read_only);
   } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
-    frame->setTitle(FromAnsi(c.text));
+    frame->setTitle(text_.FromAnsi(c.text));
   } else if (auto* picture = dynamic_cast<PictureWidget*>(widget)) {
     picture->Load(c.picture.empty() ? QString() : map_picture_(c.picture));
   } else if (auto* bar = dynamic_cast<ProgressBarWidget*>(widget)) {
@@ -291,7 +292,7 @@ void PageWindow::ApplyText(const Control& c, QWidget* widget) {
 
 void PageWindow::ApplyList(const Control& c, QWidget* widget) {
   if (auto* drives = qobject_cast<QComboBox*>(widget)) {
-    const std::vector<QString> items = ItemsOf(c);
+    const std::vector<QString> items = ItemsOf(c, text_);
     bool same = drives->count() == static_cast<int>(items.size());
     for (int i = 0; same && i < drives->count(); ++i) same = drives->itemText(i) == items[i];
     if (!same) {
@@ -301,14 +302,14 @@ void PageWindow::ApplyList(const Control& c, QWidget* widget) {
     }
     drives->setCurrentIndex(ChosenRow(c));
   } else if (auto* folders = dynamic_cast<FolderListWidget*>(widget)) {
-    folders->Set(ItemsOf(c), FromAnsi(c.text));
+    folders->Set(ItemsOf(c, text_), text_.FromAnsi(c.text));
   }
 }
 
 void PageWindow::ApplyOption(const Control& c, QWidget* widget) {
   auto* option = qobject_cast<QRadioButton*>(widget);
   if (option == nullptr) return;
-  option->setText(FromAnsi(c.text));
+  option->setText(text_.FromAnsi(c.text));
   // An exclusive group cannot clear its selected button, and the model may
   // select none.
   QButtonGroup* group = option->group();
@@ -319,9 +320,9 @@ void PageWindow::ApplyOption(const Control& c, QWidget* widget) {
 
 void PageWindow::ApplyOnBar(const Control& label) {
   auto* bar = static_cast<ProgressBarWidget*>(widgets_.at(label.container));
-  bar->SetCaption(label.visible ? FromAnsi(label.text) : QString());
+  bar->SetCaption(label.visible ? text_.FromAnsi(label.text) : QString());
   bar->setFont(FontOf(label.font));
-  bar->setAccessibleDescription(FromAnsi(label.text));
+  bar->setAccessibleDescription(text_.FromAnsi(label.text));
 }
 
 QFont PageWindow::FontOf(const Font& font) const {
@@ -376,12 +377,12 @@ QString PageWindow::AccessibleNameOf(const Control& c) const {
     case ControlKind::kButton:
     case ControlKind::kOption:
     case ControlKind::kFrame:
-      return WithoutMnemonic(FromAnsiForDisplay(c.text)).simplified();
+      return WithoutMnemonic(text_.FromAnsiForDisplay(c.text)).simplified();
     default:
       break;
   }
   if (!c.container.empty() && page_.Has(c.container) && !page_[c.container].text.empty()) {
-    return WithoutMnemonic(FromAnsi(page_[c.container].text)).simplified();
+    return WithoutMnemonic(text_.FromAnsi(page_[c.container].text)).simplified();
   }
   // Otherwise the label just above names it, as a sighted user reads it.
   const Control* above = nullptr;
@@ -391,7 +392,7 @@ QString PageWindow::AccessibleNameOf(const Control& c) const {
     if (r.left >= c.rect.left + c.rect.width || r.left + r.width <= c.rect.left) continue;
     if (above == nullptr || r.top > above->rect.top) above = &label;
   }
-  if (above != nullptr) return FromAnsiForDisplay(above->text).simplified();
+  if (above != nullptr) return text_.FromAnsiForDisplay(above->text).simplified();
   return QString::fromStdString(c.name);
 }
 

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "platform/page_model.h"
+#include "platform/qt/qt_text.h"
 #include "platform/qt/twip_scale.h"
 
 class QButtonGroup;
@@ -32,8 +33,9 @@ class PageWindow : public QDialog {
   // Maps a picture's Windows path to a native path.
   using PictureMapper = std::function<QString(const std::string& windows_path)>;
 
+  // `text` converts the model's texts; it must outlive the window.
   PageWindow(Page& page, TwipScale scale, QWidget* owner, Dispatch dispatch,
-             PictureMapper map_picture);
+             PictureMapper map_picture, const QtText& text);
 
   Page& page() const { return page_; }
 
@@ -80,6 +82,7 @@ class PageWindow : public QDialog {
   TwipScale scale_;
   Dispatch dispatch_;
   PictureMapper map_picture_;
+  const QtText& text_;
   std::map<std::string, QWidget*, std::less<>> widgets_;
   std::map<std::string, Control, std::less<>> shown_;  // the model as last applied
   std::map<std::string, QButtonGroup*> groups_;        // option groups by container

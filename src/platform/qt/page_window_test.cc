@@ -13,6 +13,7 @@
 
 #include "platform/qt/qt_test_support.h"
 #include "platform/qt/qt_window_layer.h"
+#include "platform/single_byte_code_page.h"
 
 namespace vlrna {
 namespace {
@@ -33,7 +34,7 @@ class PageWindowTest : public testing::Test {
     return qobject_cast<W*>(layer_.WindowOf(page)->WidgetOf(control));
   }
 
-  QtWindowLayer layer_{[](const std::string& path) { return path; }};
+  QtWindowLayer layer_{[](const std::string& path) { return path; }, Windows1252()};
   TestPage setup_;
 };
 

@@ -14,8 +14,8 @@
 
 namespace vlrna {
 
-QtWindowLayer::QtWindowLayer(PathMapper map_path)
-    : map_path_(std::move(map_path)), scale_(TwipScale::OfPrimaryScreen()) {}
+QtWindowLayer::QtWindowLayer(PathMapper map_path, const AnsiCodePage& code_page)
+    : map_path_(std::move(map_path)), text_(code_page), scale_(TwipScale::OfPrimaryScreen()) {}
 
 QtWindowLayer::~QtWindowLayer() {
   // The page windows are children of the main window: they go first.
@@ -59,7 +59,7 @@ PageWindow* QtWindowLayer::WindowOf(const Page& page) const {
 void QtWindowLayer::ShowMainWindow(Page& main) {
   if (main_ == nullptr || &main_->page() != &main) {
     main_ = std::make_unique<BackgroundWindow>(
-        main, [this](const std::string& path) { return NativePicture(path); });
+        main, [this](const std::string& path) { return NativePicture(path); }, text_);
   }
   main.visible = true;
   main_->Sync();
@@ -78,7 +78,7 @@ void QtWindowLayer::ShowPage(Page& page) {
     window = std::make_unique<PageWindow>(
         page, scale_, Owner(),
         [this, &page](const std::function<void(Page&)>& input) { Dispatch(page, input); },
-        [this](const std::string& path) { return NativePicture(path); });
+        [this](const std::string& path) { return NativePicture(path); }, text_);
   } else if (window->parentWidget() != Owner()) {
     window->setParent(Owner(), window->windowFlags());
   }
@@ -110,7 +110,7 @@ MessageAnswer QtWindowLayer::ShowMessage(const MessageRequest& request) {
   for (const auto& [page, window] : pages_) {
     if (window->isVisible()) owner = window.get();
   }
-  return RunMessageBox(owner, request);
+  return RunMessageBox(owner, request, text_);
 }
 
 void QtWindowLayer::Yield() {
@@ -161,7 +161,8 @@ void QtWindowLayer::SyncAll() {
   for (auto& [page, window] : pages_) window->Sync();
 }
 
-std::unique_ptr<QtWindowLayer> MakeQtWindowLayer(int& argc, char** argv, PathMapper map_path) {
+std::unique_ptr<QtWindowLayer> MakeQtWindowLayer(int& argc, char** argv, PathMapper map_path,
+                                                 const AnsiCodePage& code_page) {
   auto app = std::make_unique<QApplication>(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   auto* translator = new QTranslator(app.get());
@@ -169,7 +170,7 @@ std::unique_ptr<QtWindowLayer> MakeQtWindowLayer(int& argc, char** argv, PathMap
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     QApplication::installTranslator(translator);
   }
-  auto layer = std::make_unique<QtWindowLayer>(std::move(map_path));
+  auto layer = std::make_unique<QtWindowLayer>(std::move(map_path), code_page);
   layer->app_ = std::move(app);
   return layer;
 }

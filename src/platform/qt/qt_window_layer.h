@@ -9,6 +9,7 @@
 
 #include "platform/qt/background_window.h"
 #include "platform/qt/page_window.h"
+#include "platform/qt/qt_text.h"
 #include "platform/window.h"
 
 class QApplication;
@@ -35,8 +36,9 @@ using PathMapper = std::function<std::string(const std::string& windows_path)>;
 // back to the model).
 class QtWindowLayer : public WindowLayer {
  public:
-  // Needs a QApplication that outlives the layer.
-  explicit QtWindowLayer(PathMapper map_path);
+  // Needs a QApplication that outlives the layer. Texts are converted
+  // through `code_page`, the machine's, which must outlive the layer too.
+  QtWindowLayer(PathMapper map_path, const AnsiCodePage& code_page);
   ~QtWindowLayer() override;
 
   // Enters the event loop; returns its exit code, or raises what a handler
@@ -59,7 +61,8 @@ class QtWindowLayer : public WindowLayer {
   std::exception_ptr TakeError();
 
  private:
-  friend std::unique_ptr<QtWindowLayer> MakeQtWindowLayer(int&, char**, PathMapper);
+  friend std::unique_ptr<QtWindowLayer> MakeQtWindowLayer(int&, char**, PathMapper,
+                                                          const AnsiCodePage&);
 
   void Dispatch(Page& page, const std::function<void(Page&)>& input);
   void SyncAll();
@@ -68,6 +71,7 @@ class QtWindowLayer : public WindowLayer {
 
   std::unique_ptr<QApplication> app_;  // when the layer made the application
   PathMapper map_path_;
+  QtText text_;
   TwipScale scale_;
   std::unique_ptr<BackgroundWindow> main_;
   std::map<const Page*, std::unique_ptr<PageWindow>> pages_;
@@ -78,7 +82,8 @@ class QtWindowLayer : public WindowLayer {
 
 // Makes the application (with the Qt translations of the system's language
 // for the standard buttons) and the layer that owns it.
-std::unique_ptr<QtWindowLayer> MakeQtWindowLayer(int& argc, char** argv, PathMapper map_path);
+std::unique_ptr<QtWindowLayer> MakeQtWindowLayer(int& argc, char** argv, PathMapper map_path,
+                                                 const AnsiCodePage& code_page);
 
 // Whether a window system can be reached: DISPLAY or WAYLAND_DISPLAY is set,
 // or QT_QPA_PLATFORM names a platform plugin explicitly (offscreen included).

@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "platform/qt/qt_test_support.h"
+#include "platform/single_byte_code_page.h"
 
 namespace vlrna {
 namespace {
@@ -21,10 +22,12 @@ class QtWindowLayerTest : public testing::Test {
 
   QTemporaryDir dir_;
   // Maps "C:\Setup\x.bmp" into the temporary folder.
-  QtWindowLayer layer_{[this](const std::string& path) {
-    const std::string file = path.substr(path.rfind('\\') + 1);
-    return QDir(dir_.path()).filePath(QString::fromStdString(file)).toStdString();
-  }};
+  QtWindowLayer layer_{
+      [this](const std::string& path) {
+        const std::string file = path.substr(path.rfind('\\') + 1);
+        return QDir(dir_.path()).filePath(QString::fromStdString(file)).toStdString();
+      },
+      Windows1252()};
   TestPage setup_;
 };
 
