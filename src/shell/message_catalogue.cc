@@ -1,6 +1,7 @@
 #include "shell/message_catalogue.h"
 
 #include "platform/runtime_error.h"
+#include "platform/single_byte_code_page.h"
 
 namespace vlrna {
 
@@ -22,7 +23,8 @@ bool FileExists(Context& ctx, const std::string& path) {
   return ctx.platform.files.NormalFileExists(path);
 }
 
-void ParseMessageFile(const std::string& bytes, std::array<std::string, 101>& catalogue) {
+void ParseMessageFile(const std::string& bytes, const AnsiCodePage& code_page,
+                      std::array<std::string, 101>& catalogue) {
   constexpr int kLastEntry = 100;
   int number = 0;  // counts every text started, also those that do not fit
   bool collecting = false;
@@ -30,7 +32,7 @@ void ParseMessageFile(const std::string& bytes, std::array<std::string, 101>& ca
   for (char c : bytes) {
     if (c == '\x02') {
       ReplaceAll(current, "%APPTITLE%", kAppTitle);
-      if (number <= kLastEntry) catalogue[number] = current;
+      if (number <= kLastEntry) catalogue[number] = Recode(current, Windows1252(), code_page);
       current.clear();
       collecting = false;
     }
@@ -44,13 +46,18 @@ void ParseMessageFile(const std::string& bytes, std::array<std::string, 101>& ca
   catalogue[0] = std::to_string(number);
 }
 
+void ParseMessageFile(const std::string& bytes, std::array<std::string, 101>& catalogue) {
+  ParseMessageFile(bytes, Windows1252(), catalogue);
+}
+
 bool LoadMessageFile(Context& ctx, const std::string& path) {
   if (!FileExists(ctx, path)) {
     ctx.platform.window.ShowMessage({kMessageFileMissingBox, "Message File could not be loaded!",
                                      "Installing", MessageIcon::kCritical, MessageButtons::kOk});
     return false;
   }
-  ParseMessageFile(ctx.platform.files.ReadFile(path), ctx.state.MessageCatalogue);
+  ParseMessageFile(ctx.platform.files.ReadFile(path), ctx.platform.code_page,
+                   ctx.state.MessageCatalogue);
   return true;
 }
 

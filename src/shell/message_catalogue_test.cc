@@ -119,6 +119,24 @@ TEST_F(LoadMessageFileTest, HiddenFileDoesNotCountAndUnreadableFileRaises) {
   EXPECT_THROW(LoadMessageFile(ctx, "D:\\Setup\\ITEMS.ENG"), RuntimeError);
 }
 
+TEST_F(LoadMessageFileTest, TheWesternTextsArriveInTheMachinesCodePage) {
+  // Grüße, euro sign, ellipsis, guillemets: 1252 bytes as the build writes them.
+  const std::string file =
+      MakeMessageFile({"Gr\xFC\xDF"
+                       "e \x80 \x85",
+                       "\xAB%APPTITLE%\xBB"});
+  fake.files.AddFile("D:\\Setup\\ITEMS.GER", file);
+  ASSERT_TRUE(LoadMessageFile(ctx, "D:\\Setup\\ITEMS.GER"));
+  EXPECT_EQ(state.MessageCatalogue[1],
+            "Gr\xFC\xDF"
+            "e \x80 \x85");  // a western machine: as written
+  fake.code_page = FakeCodePage(1251, kWindows1251HighHalf);
+  ASSERT_TRUE(LoadMessageFile(ctx, "D:\\Setup\\ITEMS.GER"));
+  EXPECT_EQ(state.MessageCatalogue[1], "Gr??e \x88 \x85");  // no umlauts in 1251
+  EXPECT_EQ(state.MessageCatalogue[2], "\xABVeltrona Zozo\xBB");
+  EXPECT_EQ(state.MessageCatalogue[0], "2");
+}
+
 TEST_F(LoadMessageFileTest, DefinitionBlockTakesTheFirst566BytesAndRefusesAShortFile) {
   state.gsAppPath = "D:\\Setup";
   fake.files.AddFile("D:\\Setup\\spb_def.bin", std::string(566, 'a') + "tail");
