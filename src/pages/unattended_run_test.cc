@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/fake/fake_machine.h"
-#include "simulators/simulator_table.h"
+#include "shell/simulator_table.h"
 
 namespace vlrna {
 namespace {

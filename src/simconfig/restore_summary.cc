@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "shell/catalogue_text.h"
-#include "simulators/simulator_table.h"
+#include "shell/simulator_table.h"
 
 namespace vlrna {
 namespace {

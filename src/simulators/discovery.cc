@@ -6,7 +6,7 @@
 #include "shell/program_end.h"
 #include "shell/registry_access.h"
 #include "shell/shared_helpers.h"
-#include "simulators/simulator_table.h"
+#include "shell/simulator_table.h"
 
 namespace vlrna {
 namespace {

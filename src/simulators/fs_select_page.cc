@@ -4,7 +4,7 @@
 #include "shell/install_log.h"
 #include "shell/page_layout.h"
 #include "shell/shared_helpers.h"
-#include "simulators/simulator_table.h"
+#include "shell/simulator_table.h"
 
 namespace vlrna {
 

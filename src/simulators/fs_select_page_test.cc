@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "pages/wizard_test_run.h"
-#include "simulators/simulator_table.h"
+#include "shell/simulator_table.h"
 
 namespace vlrna {
 namespace {

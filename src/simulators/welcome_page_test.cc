@@ -4,8 +4,8 @@
 
 #include "pages/wizard.h"
 #include "platform/fake/fake_machine.h"
+#include "shell/simulator_table.h"
 #include "simulators/discovery.h"
-#include "simulators/simulator_table.h"
 
 namespace vlrna {
 namespace {

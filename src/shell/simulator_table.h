@@ -1,5 +1,5 @@
-#ifndef VLRNA_SIMULATORS_SIMULATOR_TABLE_H_
-#define VLRNA_SIMULATORS_SIMULATOR_TABLE_H_
+#ifndef VLRNA_SHELL_SIMULATOR_TABLE_H_
+#define VLRNA_SHELL_SIMULATOR_TABLE_H_
 
 #include <array>
 
@@ -48,4 +48,4 @@ inline constexpr char kAppPathValue[] = "AppPath";
 
 }  // namespace vlrna
 
-#endif  // VLRNA_SIMULATORS_SIMULATOR_TABLE_H_
+#endif  // VLRNA_SHELL_SIMULATOR_TABLE_H_
