@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/runtime_error.h"
+#include "platform/single_byte_code_page.h"
 #include "shell/catalogue_text.h"
 #include "shell/install_log.h"
 #include "shell/message_catalogue.h"
@@ -61,7 +62,8 @@ void LicensePage::ReadAgreement() {
     ReplaceAll(message, "%FILE%", path);
     FatalError(ctx_, message);
   }
-  (*this)["inpLicense"].text = AgreementText(bytes);
+  // The build writes the agreements in Windows-1252, like the message files.
+  (*this)["inpLicense"].text = Recode(AgreementText(bytes), Windows1252(), ctx_.platform.code_page);
 }
 
 bool LicensePage::OnButton(const std::string& control) {

@@ -69,6 +69,16 @@ TEST(LicensePageTest, ReadsTheAgreementOnceAndNextGoesOn) {
   EXPECT_EQ(log.substr(log.size() - 14), "License read\r\n");
 }
 
+TEST(LicensePageTest, TheAgreementArrivesInTheMachinesCodePage) {
+  LicenseWalk walk;
+  walk.fake.code_page = FakeCodePage(1251, kWindows1251HighHalf);
+  walk.fake.files.AddFile(kAgreement,
+                          "\xA9 Gr\xFC\xDF"
+                          "e \x85");  // © Grüße …
+  walk.fake.window.Click("Cmd_Next");
+  EXPECT_EQ((*walk.fake.window.visible_page())["inpLicense"].text, "\xA9 Gr??e \x85\r\n");
+}
+
 TEST(LicensePageTest, AMissingOrUnreadableAgreementEndsTheRunNamingTheFile) {
   for (bool unreadable : {false, true}) {
     // The message comes from entry 63, in English while a message file lacks it.
