@@ -48,12 +48,5 @@ TEST(SingleByteCodePageTest, WhatTheCodePageLacksBecomesAQuestionMarkOrNothing) 
   }
 }
 
-TEST(SingleByteCodePageTest, RecodingLeavesTheSameCodePageAlone) {
-  const FakeCodePage cyrillic(1251, kWindows1251HighHalf);
-  EXPECT_EQ(Recode("Gr\xFC\xDF \x80 \x85", Windows1252(), cyrillic), "Gr?? \x88 \x85");
-  EXPECT_EQ(CharsetName(1252), "CP1252");
-  EXPECT_EQ(CharsetName(65001), "UTF-8");
-}
-
 }  // namespace
 }  // namespace vlrna

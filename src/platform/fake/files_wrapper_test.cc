@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/fake/fake_files.h"
-#include "platform/fake/fault_injecting_files.h"
-#include "platform/runtime_error.h"
 
 namespace vlrna {
 namespace {
@@ -26,21 +24,6 @@ TEST(FilesWrapperTest, EveryCallReachesTheWrappedFilesWithItsArguments) {
   EXPECT_TRUE(files.FolderExists("C:\\A\\B"));
   EXPECT_EQ(files.ListSubfolders("C:\\A"), std::vector<std::string>{"B"});
   EXPECT_EQ(files.Stamp("C:\\A\\z.txt"), fake.Stamp("C:\\A\\z.txt"));
-}
-
-TEST(FilesWrapperTest, AnInjectedFaultStopsTheCallBeforeItReachesTheFiles) {
-  FakeFiles fake;
-  fake.AddFile("C:\\A\\z.txt", "old");
-  FaultInjectingFiles faulty(fake);
-  faulty.FailNth(FaultInjectingFiles::Op::kReplace, 2, kErrDiskFull);
-  faulty.ReplaceFileAtomically("C:\\A\\z.txt", "first");
-  EXPECT_THROW(faulty.ReplaceFileAtomically("C:\\A\\z.txt", "second"), RuntimeError);
-  EXPECT_EQ(fake.Content("C:\\A\\z.txt"), "first");
-  faulty.ReplaceFileAtomically("C:\\A\\z.txt", "third");
-  EXPECT_EQ(fake.Content("C:\\A\\z.txt"), "third");
-  EXPECT_EQ(faulty.calls(FaultInjectingFiles::Op::kReplace), 3);
-  // What the wrapper does not change passes on.
-  EXPECT_TRUE(faulty.FolderExists("C:\\A"));
 }
 
 }  // namespace
