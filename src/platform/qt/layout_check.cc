@@ -37,7 +37,8 @@ std::string LabelProblem(const QLabel& label) {
     return Needs("its text", {label.width(), height}, label.size());
   }
   const QFontMetrics metrics(label.font());
-  static const QRegularExpression kBlanks(QStringLiteral("\\s+"));
+  // Words end at blanks and at the invisible places where paths may wrap.
+  static const QRegularExpression kBlanks(QStringLiteral("[\\s\\x{200B}]+"));
   for (const QString& word : label.text().split(kBlanks, Qt::SkipEmptyParts)) {
     const int width = metrics.horizontalAdvance(word);
     if (width > label.contentsRect().width()) {

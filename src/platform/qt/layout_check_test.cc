@@ -13,7 +13,7 @@ using qt_test::Make;
 struct Case {
   const char* what;
   std::vector<Control> controls;  // besides a button and a frame holding an option
-  std::string problem;            // the one line expected, or empty
+  std::string problem = "";       // the one line expected, or empty
 };
 
 TEST(LayoutCheckTest, FindsWhatTheUserWouldSeeWrong) {
@@ -26,6 +26,10 @@ TEST(LayoutCheckTest, FindsWhatTheUserWouldSeeWrong) {
        {Make("Lab_1", ControlKind::kLabel, words, {2400, 2400, 3000, 300}),
         Make("Cmd_Prev", ControlKind::kButton, "&Back", {2400, 2760, 1275, 375})},
        "Page: Lab_1: its text needs"},
+      {"a long path that wraps at its folders",
+       {Make("Lab_1", ControlKind::kLabel,
+             "Log: C:\\Users\\pilot\\AppData\\Roaming\\Veltrona\\VLRNA_2612051007.LOG",
+             {2400, 2400, 2400, 300})}},
       {"a word wider than its label",
        {Make("Lab_1", ControlKind::kLabel, "Szenerieverzeichnis", {2400, 2400, 600, 300})},
        "Page: Lab_1: the word \"Szenerieverzeichnis\" needs"},

@@ -20,6 +20,7 @@
 #include "platform/layout_rules.h"
 #include "platform/qt/ansi_text.h"
 #include "platform/qt/control_widgets.h"
+#include "platform/qt/path_breaks.h"
 
 namespace vlrna {
 namespace {
@@ -267,7 +268,7 @@ void PageWindow::Apply(const Control& c) {
 
 void PageWindow::ApplyText(const Control& c, QWidget* widget) {
   if (auto* label = qobject_cast<QLabel*>(widget)) {
-    label->setText(FromAnsiForDisplay(c.text));
+    label->setText(WithPathBreaks(FromAnsiForDisplay(c.text)));
     FitLabel(c, label);
   } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
     button->setText(FromAnsi(c.text));
