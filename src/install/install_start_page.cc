@@ -24,11 +24,12 @@ InstallStartPage::InstallStartPage(Context& ctx, PageFlow& flow,
   AddControl(*this, "Lab_Welcome", ControlKind::kLabel, {l, 150, w, 480}).font = {"", 13, true};
   AddControl(*this, "Lab1", ControlKind::kLabel, {l, 720, w, 900});
   AddControl(*this, "Lab2", ControlKind::kLabel, {l, 1680, w, 900});
-  AddControl(*this, "picProgress", ControlKind::kProgressBar, {l, 2700, w, 330});
-  AddControl(*this, "lblProgress", ControlKind::kLabel, {l + w / 2 - 300, 2745, 600, 240}, "",
+  // The bar takes the place of Lab2, which is hidden while it shows.
+  AddControl(*this, "picProgress", ControlKind::kProgressBar, {l, 1680, w, 330});
+  AddControl(*this, "lblProgress", ControlKind::kLabel, {l + w / 2 - 300, 1725, 600, 240}, "",
              "picProgress");
   // The whole set's progress, under the bar of the archive being unpacked.
-  AddControl(*this, "lblOverall", ControlKind::kLabel, {l, 3120, w, 480});
+  AddControl(*this, "lblOverall", ControlKind::kLabel, {l, 2100, w, 480});
 }
 
 void InstallStartPage::Load() {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <utility>
 
 #include "platform/ascii_case.h"
 
@@ -18,6 +19,22 @@ bool TakesFocus(ControlKind kind) {
 
 bool OverlapSideways(const Rect& a, const Rect& b) {
   return a.left < b.left + b.width && b.left < a.left + a.width;
+}
+
+bool Overlap(const Rect& a, const Rect& b) {
+  return OverlapSideways(a, b) && a.top < b.top + b.height && b.top < a.top + a.height;
+}
+
+bool Holds(const Rect& outer, const Rect& inner) {
+  return outer.left <= inner.left && outer.top <= inner.top &&
+         inner.left + inner.width <= outer.left + outer.width &&
+         inner.top + inner.height <= outer.top + outer.height;
+}
+
+// Frames and picture areas are backdrops: controls may lie on them.
+bool MayHold(const Control& backdrop, const Rect& area, const Rect& other) {
+  return (backdrop.kind == ControlKind::kFrame || backdrop.kind == ControlKind::kPicture) &&
+         Holds(area, other);
 }
 
 // The mnemonic letter of a caption in lower case, or 0; "&&" is a literal
@@ -83,10 +100,22 @@ LabelFit FitLabel(const Page& page, const Control& label, double points,
   }
 }
 
+bool IsShown(const Page& page, const Control& control) {
+  const Control* c = &control;
+  // A frame nested deeper than any page nests them is taken as shown.
+  for (int depth = 0; depth < 8; ++depth) {
+    if (!c->visible) return false;
+    if (c->container.empty() || !page.Has(c->container)) return true;
+    c = &page[c->container];
+  }
+  return true;
+}
+
 std::vector<std::string> ClashingMnemonics(const Page& page) {
   std::map<char, std::vector<std::string>> holders;
   for (const Control& c : page.controls()) {
-    if (!c.visible || c.kind == ControlKind::kTextBox || c.kind == ControlKind::kMultiLineText) {
+    if (!IsShown(page, c) || c.kind == ControlKind::kTextBox ||
+        c.kind == ControlKind::kMultiLineText) {
       continue;
     }
     if (char letter = MnemonicOf(c.text)) holders[letter].push_back(c.name);
@@ -99,6 +128,25 @@ std::vector<std::string> ClashingMnemonics(const Page& page) {
     clashes.push_back(line);
   }
   return clashes;
+}
+
+std::vector<std::string> OverlappingControls(const Page& page, const DrawnRect& drawn) {
+  std::vector<std::pair<const Control*, Rect>> areas;
+  for (const Control& c : page.controls()) {
+    if (!IsShown(page, c)) continue;
+    if (std::optional<Rect> area = drawn(c)) areas.emplace_back(&c, *area);
+  }
+  std::vector<std::string> overlaps;
+  for (size_t i = 0; i < areas.size(); ++i) {
+    for (size_t j = i + 1; j < areas.size(); ++j) {
+      const auto& [a, a_area] = areas[i];
+      const auto& [b, b_area] = areas[j];
+      if (!Overlap(a_area, b_area)) continue;
+      if (MayHold(*a, a_area, b_area) || MayHold(*b, b_area, a_area)) continue;
+      overlaps.push_back(a->name + " overlaps " + b->name);
+    }
+  }
+  return overlaps;
 }
 
 }  // namespace vlrna

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,10 +43,24 @@ using MeasureText = std::function<void(double points, int32_t width, int32_t& ne
 LabelFit FitLabel(const Page& page, const Control& label, double points,
                   const MeasureText& measure);
 
-// The mnemonic letters ("&Next" gives 'n') that two visible controls of the
+// Whether the user can see `control`: it is visible and so is every frame
+// that holds it.
+bool IsShown(const Page& page, const Control& control);
+
+// The mnemonic letters ("&Next" gives 'n') that two shown controls of the
 // page share, as "n: Cmd_Next, Cmd_Options". Empty when every letter is
 // unique.
 std::vector<std::string> ClashingMnemonics(const Page& page);
+
+// Where a renderer drew a control, in any one unit for all controls; nullopt
+// for a control it drew no area of its own for (a progress bar's caption).
+using DrawnRect = std::function<std::optional<Rect>(const Control&)>;
+
+// The pairs of shown controls whose drawn areas overlap, as "Lab_1 overlaps
+// Lab_2" in the page's order. A frame or picture area may hold controls that
+// lie wholly inside it; one that reaches over its edge overlaps it. Empty
+// when nothing overlaps.
+std::vector<std::string> OverlappingControls(const Page& page, const DrawnRect& drawn);
 
 }  // namespace vlrna
 

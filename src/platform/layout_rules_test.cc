@@ -68,6 +68,54 @@ TEST(LayoutRulesTest, FindsMnemonicsThatTwoVisibleControlsShare) {
   EXPECT_EQ(ClashingMnemonics(page), (std::vector<std::string>{"n: Cmd_Next, Cmd_New"}));
   other.visible = false;
   EXPECT_TRUE(ClashingMnemonics(page).empty());
+  // Nor does a button in a hidden frame count.
+  other.visible = true;
+  other.container = "Frm_1";
+  Control& frame = Put(page, "Frm_1", ControlKind::kFrame, {});
+  frame.visible = false;
+  EXPECT_TRUE(ClashingMnemonics(page).empty());
+}
+
+TEST(LayoutRulesTest, FindsControlsThatOverlapWhereTheyAreDrawn) {
+  struct Case {
+    const char* what;
+    ControlKind kind;  // of the first control, at {1000, 1000, 2000, 1000}
+    Rect second;       // a label
+    bool overlaps;
+  };
+  const Case cases[] = {
+      {"side by side", ControlKind::kLabel, {3000, 1000, 500, 500}, false},
+      {"one below the other", ControlKind::kLabel, {1000, 2000, 2000, 500}, false},
+      {"a corner shared", ControlKind::kButton, {2900, 1900, 500, 500}, true},
+      {"on a frame", ControlKind::kFrame, {1100, 1100, 500, 500}, false},
+      {"over a frame's edge", ControlKind::kFrame, {2900, 1100, 500, 500}, true},
+      {"on a picture", ControlKind::kPicture, {1000, 1000, 2000, 1000}, false},
+      {"on a progress bar", ControlKind::kProgressBar, {1100, 1100, 500, 500}, true},
+  };
+  for (const Case& c : cases) {
+    Page page("P", 7000, 5000);
+    Put(page, "First", c.kind, {1000, 1000, 2000, 1000});
+    Put(page, "Second", ControlKind::kLabel, c.second);
+    const auto model = [](const Control& control) { return std::optional<Rect>(control.rect); };
+    EXPECT_EQ(OverlappingControls(page, model).size(), c.overlaps ? 1u : 0u) << c.what;
+  }
+}
+
+TEST(LayoutRulesTest, OverlapsAreJudgedWhereShownControlsAreDrawn) {
+  Page page("P", 7000, 5000);
+  Put(page, "Lab_1", ControlKind::kLabel, {100, 100, 3000, 400});
+  Put(page, "Lab_2", ControlKind::kLabel, {100, 600, 3000, 400});
+  Put(page, "Frm_1", ControlKind::kFrame, {100, 1100, 3000, 1000}).visible = false;
+  Put(page, "Cmd_1", ControlKind::kButton, {100, 900, 1000, 400}).container = "Frm_1";
+  Put(page, "lblCaption", ControlKind::kLabel, {100, 600, 500, 200});
+  // The first label drawn taller, reaching the second; the caption drawn on
+  // something else; the button hidden with its frame.
+  const auto drawn = [](const Control& c) -> std::optional<Rect> {
+    if (c.name == "lblCaption") return std::nullopt;
+    if (c.name == "Lab_1") return Rect{100, 100, 3000, 600};
+    return c.rect;
+  };
+  EXPECT_EQ(OverlappingControls(page, drawn), std::vector<std::string>{"Lab_1 overlaps Lab_2"});
 }
 
 }  // namespace

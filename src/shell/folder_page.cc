@@ -13,12 +13,14 @@ FolderPage::FolderPage(std::string name, Context& ctx, PageFlow& flow, std::stri
   const int32_t w = area.width;
   AddControl(*this, "Lab_Welcome", ControlKind::kLabel, {l, 150, w, 480}).font = {"", 13, true};
   AddControl(*this, "Lab_1", ControlKind::kLabel, {l, 720, w, 900});
-  AddControl(*this, "FrmPath", ControlKind::kFrame, {l, 1680, w, 2700});
-  AddControl(*this, "cmbDrive", ControlKind::kDriveList, {l + 120, 1980, w - 240, 315}, "",
+  // The frame stands clear of the explanation even where a translation fills
+  // all four of its lines.
+  AddControl(*this, "FrmPath", ControlKind::kFrame, {l, 1800, w, 2610});
+  AddControl(*this, "cmbDrive", ControlKind::kDriveList, {l + 120, 2100, w - 240, 315}, "",
              "FrmPath");
-  AddControl(*this, "cmbPath", ControlKind::kFolderList, {l + 120, 2400, w - 240, 1440}, "",
+  AddControl(*this, "cmbPath", ControlKind::kFolderList, {l + 120, 2490, w - 240, 1380}, "",
              "FrmPath");
-  AddControl(*this, "inpPath", ControlKind::kTextBox, {l + 120, 3930, w - 240, 315}, "", "FrmPath");
+  AddControl(*this, "inpPath", ControlKind::kTextBox, {l + 120, 3960, w - 240, 315}, "", "FrmPath");
 }
 
 void FolderPage::SetDrive(const std::string& drive) {

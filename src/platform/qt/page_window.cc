@@ -19,6 +19,7 @@
 
 #include "platform/layout_rules.h"
 #include "platform/qt/control_widgets.h"
+#include "platform/qt/path_breaks.h"
 
 namespace vlrna {
 namespace {
@@ -268,7 +269,7 @@ void PageWindow::Apply(const Control& c) {
 
 void PageWindow::ApplyText(const Control& c, QWidget* widget) {
   if (auto* label = qobject_cast<QLabel*>(widget)) {
-    label->setText(text_.FromAnsiForDisplay(c.text));
+    label->setText(WithPathBreaks(text_.FromAnsiForDisplay(c.text)));
     FitLabel(c, label);
   } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
     button->setText(text_.FromAnsi(c.text));
