@@ -29,7 +29,9 @@ void FinishedPage::Load() {
   caption = texts[1];
   (*this)["Lab_Welcome"].text = texts[36];
   (*this)["Lab_1"].text = ctx_.state.gbEditFailed ? WithErrorsText() : texts[37];
-  (*this)["Lab_2"].text = texts[39];
+  // Text 39 tells that the scenery is in the library, which a failed edit
+  // may have left untrue.
+  (*this)["Lab_2"].text = ctx_.state.gbEditFailed ? "" : texts[39];
   SetButtonCaptions();
   WriteLog(ctx_, "Installation finished!");
 }

@@ -53,6 +53,7 @@ TEST(FinishedPageTest, AfterAFailedEditItSaysSoAndNamesTheLog) {
     const std::string text = (*fake.window.visible_page())["Lab_1"].text;
     EXPECT_TRUE(text.ends_with(std::string(kTypicalLogPath) + ".")) << text;
     EXPECT_EQ(text.find('%'), std::string::npos) << text;
+    EXPECT_EQ((*fake.window.visible_page())["Lab_2"].text, "");
   }
 }
 
