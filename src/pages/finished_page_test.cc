@@ -8,16 +8,30 @@
 namespace vlrna {
 namespace {
 
-TEST(FinishedPageTest, NextEndsTheRunTheOrderlyWayAfterTwoFinishedLines) {
+// A wizard on the typical machine, moved from the language page straight to
+// the finished page, as the installation page would move it.
+struct ToFinished {
+  explicit ToFinished(bool edit_failed = false, const std::string& entry64 = "T64") {
+    DescribeTypicalMachine(fake);
+    std::vector<std::string> texts = NumberedTexts();
+    texts[63] = entry64;
+    fake.files.AddFile("D:\\Setup\\ITEMS.ENG", MakeMessageFile(texts));
+    wizard.Start();
+    fake.window.Click("Cmd_Next");
+    state.gbEditFailed = edit_failed;
+    wizard.flow().Transition(*fake.window.visible_page(), "Finished");
+  }
+  Page& page() { return *fake.window.visible_page(); }
+
   FakePlatform fake;
-  DescribeTypicalMachine(fake);
   ProgramState state;
   Context ctx{state, fake.platform};
-  Wizard wizard(ctx);
-  wizard.Start();
-  fake.window.Click("Cmd_Next");
-  wizard.flow().Transition(*fake.window.visible_page(), "Finished");
+  Wizard wizard{ctx};
+};
 
+TEST(FinishedPageTest, NextEndsTheRunTheOrderlyWayAfterTwoFinishedLines) {
+  ToFinished run;
+  FakePlatform& fake = run.fake;
   Page& page = *fake.window.visible_page();
   ASSERT_EQ(page.name(), "Finished");
   EXPECT_EQ(page["Lab_Welcome"].text + page["Lab_1"].text + page["Lab_2"].text, "T36T37T39");
@@ -38,22 +52,11 @@ TEST(FinishedPageTest, NextEndsTheRunTheOrderlyWayAfterTwoFinishedLines) {
 
 TEST(FinishedPageTest, AfterAFailedEditItSaysSoAndNamesTheLog) {
   for (const char* entry : {"Errors, see %LOGFILE%.", ""}) {
-    FakePlatform fake;
-    DescribeTypicalMachine(fake);
-    std::vector<std::string> texts = NumberedTexts();
-    texts[63] = entry;
-    fake.files.AddFile("D:\\Setup\\ITEMS.ENG", MakeMessageFile(texts));
-    ProgramState state;
-    Context ctx{state, fake.platform};
-    Wizard wizard(ctx);
-    wizard.Start();
-    fake.window.Click("Cmd_Next");
-    state.gbEditFailed = true;
-    wizard.flow().Transition(*fake.window.visible_page(), "Finished");
-    const std::string text = (*fake.window.visible_page())["Lab_1"].text;
+    ToFinished run(true, entry);
+    const std::string text = run.page()["Lab_1"].text;
     EXPECT_TRUE(text.ends_with(std::string(kTypicalLogPath) + ".")) << text;
     EXPECT_EQ(text.find('%'), std::string::npos) << text;
-    EXPECT_EQ((*fake.window.visible_page())["Lab_2"].text, "");
+    EXPECT_EQ(run.page()["Lab_2"].text, "");
   }
 }
 
