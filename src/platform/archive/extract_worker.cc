@@ -46,6 +46,12 @@ void ExtractSlowly(ZipReader& reader, const PlannedFile& file, OutputFile& outpu
     ZipReader::Step step = reader.ReadBlock(data, size, offset);
     if (step == ZipReader::kEnd) break;
     if (step == ZipReader::kError) return FailRead(shared, *file.entry, reader);
+    // Nothing beyond the declared size reaches the disk.
+    const uint64_t declared = file.entry->size;
+    if (offset < 0 || static_cast<uint64_t>(offset) > declared || size > declared - offset) {
+      return shared.Fail("Damaged data in " + EntryContext(shared, *file.entry) + " (" +
+                         OverDeclaredSize(declared) + ")");
+    }
     if (!output.WriteAt(data, size, offset, failure)) return FailWrite(shared, file, failure);
     shared.bytes_done += size;
     if (shared.stopped()) return;

@@ -1,0 +1,171 @@
+// Archives built to harm: each is refused with the archive and the entry
+// named, and nothing is written outside the destination or beyond what the
+// entries declare.
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <set>
+
+#include "platform/archive/archive_zip.h"
+#include "platform/archive/zip_builder.h"
+#include "platform/archive/zip_bytes.h"
+#include "platform/single_byte_code_page.h"
+
+namespace vlrna {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr char kPassword[] = "B57A1CF7";
+
+void Put32(std::string& zip, size_t at, uint32_t value) {
+  for (int i = 0; i < 4; ++i) zip[at + i] = static_cast<char>(value >> (8 * i));
+}
+
+const unsigned char* Bytes(const std::string& zip, size_t at) {
+  return reinterpret_cast<const unsigned char*>(zip.data()) + at;
+}
+
+// Calls `visit` with the offset of each central directory record.
+void ForEachRecord(const std::string& zip, const std::function<void(size_t)>& visit) {
+  size_t end = zip.rfind("PK\x05\x06");
+  ASSERT_NE(end, std::string::npos);
+  size_t at = Get32(Bytes(zip, end + 16));
+  for (size_t count = Get16(Bytes(zip, end + 10)); count > 0; --count) {
+    visit(at);
+    at += 46 + Get16(Bytes(zip, at + 28)) + Get16(Bytes(zip, at + 30)) + Get16(Bytes(zip, at + 32));
+  }
+}
+
+std::string RecordName(const std::string& zip, size_t record) {
+  return zip.substr(record + 46, Get16(Bytes(zip, record + 28)));
+}
+
+// Makes the headers of entry `name` declare `size` unpacked bytes.
+void DeclareSize(std::string& zip, const std::string& name, uint32_t size) {
+  ForEachRecord(zip, [&](size_t record) {
+    if (RecordName(zip, record) != name) return;
+    Put32(zip, record + 24, size);
+    size_t local = Get32(Bytes(zip, record + 42));
+    if (Get32(Bytes(zip, local + 22)) != 0) Put32(zip, local + 22, size);
+  });
+}
+
+struct HostileCase {
+  const char* what;
+  ZipEncryption encryption;
+  bool deflate;
+  std::function<void(ZipBuilder&)> fill;
+  std::function<void(std::string&)> tamper;
+  std::string entry;        // as the message must name it
+  std::string why;          // what the message must say besides
+  uint64_t most_bytes_out;  // the largest file the destination may get
+};
+
+class HostileZipTest : public ::testing::Test {
+ protected:
+  HostileZipTest() {
+    std::string pattern = (fs::temp_directory_path() / "vlrna_hostile_XXXXXX").string();
+    root_ = mkdtemp(pattern.data());
+    fs::create_directories(root_ / "c/Dest");
+    fs::create_directories(root_ / "d");
+  }
+  ~HostileZipTest() override { fs::remove_all(root_); }
+
+  std::string Map(const std::string& windows) const {
+    if (windows.size() < 2 || windows[1] != ':') return "";
+    std::string rest = windows.substr(2);
+    for (char& c : rest) c = c == '\\' ? '/' : c;
+    return (root_ / std::string(1, static_cast<char>(std::tolower(windows[0])))).string() + rest;
+  }
+
+  std::string Make(const HostileCase& item) {
+    std::string path = (root_ / "d/setup.301").string();
+    ZipBuilder builder;
+    ZipBuilder::Options options;
+    options.encryption = item.encryption;
+    options.password = kPassword;
+    options.deflate = item.deflate;
+    EXPECT_TRUE(builder.Open(path, options)) << builder.error();
+    item.fill(builder);
+    EXPECT_TRUE(builder.Close()) << builder.error();
+    std::ifstream in(path, std::ios::binary);
+    std::string zip(std::istreambuf_iterator<char>(in), {});
+    in.close();
+    item.tamper(zip);
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << zip;
+    return path;
+  }
+
+  // Opens and unpacks the archive; the error, "" on success.
+  std::string Unpack() {
+    ArchiveZip zip({[this](const std::string& path) { return Map(path); }, Windows1252(), 2});
+    if (zip.zOpenZipFile("D:\\setup.301") != 0) return zip.zGetLastErrorAsText();
+    if (zip.zExtractAll("C:\\Dest\\", kPassword, 1, 1, 0, {}) != 0) {
+      return zip.zGetLastErrorAsText();
+    }
+    return "";
+  }
+
+  std::set<std::string> Outside() const {
+    std::set<std::string> paths;
+    for (const auto& item : fs::recursive_directory_iterator(root_)) {
+      std::string path = item.path().string();
+      if (!path.starts_with((root_ / "c/Dest").string())) paths.insert(path);
+    }
+    return paths;
+  }
+
+  uint64_t LargestFileOut() const {
+    uint64_t largest = 0;
+    for (const auto& item : fs::recursive_directory_iterator(root_ / "c/Dest")) {
+      if (item.is_regular_file()) largest = std::max<uint64_t>(largest, item.file_size());
+    }
+    return largest;
+  }
+
+  fs::path root_;
+};
+
+void Files(ZipBuilder& zip, const std::vector<std::pair<std::string, std::string>>& files) {
+  for (const auto& [name, content] : files) ASSERT_TRUE(zip.AddFile(name, content));
+}
+
+std::vector<HostileCase> HostileCases() {
+  auto bomb = [](ZipBuilder& zip) {
+    Files(zip, {{"vlrna/a.txt", "a"}, {"vlrna/bomb.bgl", std::string(4 << 20, '\0')}});
+  };
+  auto declare_1024 = [](std::string& zip) { DeclareSize(zip, "vlrna/bomb.bgl", 1024); };
+  std::vector<HostileCase> cases;
+  for (ZipEncryption encryption :
+       {ZipEncryption::kNone, ZipEncryption::kTraditional, ZipEncryption::kAes256}) {
+    cases.push_back({"bomb that lies about its size", encryption, true, bomb, declare_1024,
+                     "vlrna/bomb.bgl", "more than the 1024 bytes it declares", 1024});
+  }
+  cases.push_back({"stored entry longer than declared", ZipEncryption::kTraditional, false, bomb,
+                   declare_1024, "vlrna/bomb.bgl", "more than the 1024 bytes it declares", 1024});
+  return cases;
+}
+
+TEST_F(HostileZipTest, EveryOneIsRefusedNamingArchiveAndEntryWithinBounds) {
+  for (const HostileCase& item : HostileCases()) {
+    SCOPED_TRACE(item.what);
+    fs::remove_all(root_ / "c/Dest");
+    fs::create_directories(root_ / "c/Dest");
+    Make(item);
+    std::set<std::string> outside = Outside();
+    std::string error = Unpack();
+    EXPECT_NE(error.find("D:\\setup.301"), std::string::npos) << error;
+    EXPECT_NE(error.find(item.entry), std::string::npos) << error;
+    EXPECT_NE(error.find(item.why), std::string::npos) << error;
+    EXPECT_EQ(Outside(), outside);
+    EXPECT_LE(LargestFileOut(), item.most_bytes_out);
+  }
+}
+
+}  // namespace
+}  // namespace vlrna
