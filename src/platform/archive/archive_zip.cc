@@ -7,8 +7,10 @@
 #include <fstream>
 #include <thread>
 
+#include "platform/archive/entry_name.h"
 #include "platform/archive/extract_worker.h"
 #include "platform/archive/output_file.h"
+#include "platform/archive/zip_layout.h"
 #include "platform/posix/native_folders.h"
 
 namespace vlrna {
@@ -73,6 +75,9 @@ int32_t ArchiveZip::zOpenZipFile(const std::string& path) {
   std::string error;
   if (!ScanArchive(native, options_.code_page, entries, error)) {
     return Fail("Cannot open archive " + path + " (" + error + ")");
+  }
+  if (std::optional<LayoutRefusal> refusal = CheckZipLayout(native, entries)) {
+    return Fail(EntryRefusal(path, refusal->entry, refusal->why));
   }
   archive_path_ = path;
   native_archive_ = native;

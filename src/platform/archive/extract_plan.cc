@@ -21,8 +21,7 @@ std::string Join(const std::string& folder, const std::vector<std::string>& part
 
 std::string Refusal(const std::string& archive_path, const ZipEntry& entry,
                     const std::string& why) {
-  return "Archive " + archive_path + " holds the entry " + PrintableName(entry.name) +
-         ", which is refused because " + why + "; nothing of the archive was unpacked";
+  return EntryRefusal(archive_path, PrintableName(entry.name), why);
 }
 
 // Files that land on the same path (names match without regard to case, as

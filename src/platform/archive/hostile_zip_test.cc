@@ -55,6 +55,13 @@ void DeclareSize(std::string& zip, const std::string& name, uint32_t size) {
   });
 }
 
+// Replaces every `from` in the archive's bytes with `to`, of the same length.
+void Replace(std::string& zip, const std::string& from, const std::string& to) {
+  for (size_t at = zip.find(from); at != std::string::npos; at = zip.find(from, at + 1)) {
+    zip.replace(at, from.size(), to);
+  }
+}
+
 struct HostileCase {
   const char* what;
   ZipEncryption encryption;
@@ -148,6 +155,12 @@ std::vector<HostileCase> HostileCases() {
   }
   cases.push_back({"stored entry longer than declared", ZipEncryption::kTraditional, false, bomb,
                    declare_1024, "vlrna/bomb.bgl", "more than the 1024 bytes it declares", 1024});
+  cases.push_back({"NUL inside a name", ZipEncryption::kNone, true,
+                   [](ZipBuilder& zip) {
+                     Files(zip, {{"vlrna/abcQ../../x.txt", "x"}});
+                   },
+                   [](std::string& zip) { Replace(zip, "abcQ", std::string("abc\0", 4)); },
+                   "vlrna/abc\\x00../../x.txt", "NUL", 0});
   return cases;
 }
 
