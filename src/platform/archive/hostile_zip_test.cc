@@ -143,10 +143,13 @@ void Files(ZipBuilder& zip, const std::vector<std::pair<std::string, std::string
 }
 
 std::vector<HostileCase> HostileCases() {
+  auto nothing = [](std::string&) {};
   auto bomb = [](ZipBuilder& zip) {
     Files(zip, {{"vlrna/a.txt", "a"}, {"vlrna/bomb.bgl", std::string(4 << 20, '\0')}});
   };
   auto declare_1024 = [](std::string& zip) { DeclareSize(zip, "vlrna/bomb.bgl", 1024); };
+  std::string deep;
+  for (int i = 0; i < 17000; ++i) deep += "a/";
   std::vector<HostileCase> cases;
   for (ZipEncryption encryption :
        {ZipEncryption::kNone, ZipEncryption::kTraditional, ZipEncryption::kAes256}) {
@@ -161,6 +164,16 @@ std::vector<HostileCase> HostileCases() {
                    },
                    [](std::string& zip) { Replace(zip, "abcQ", std::string("abc\0", 4)); },
                    "vlrna/abc\\x00../../x.txt", "NUL", 0});
+  cases.push_back({"name deeper than Windows holds", ZipEncryption::kNone, true,
+                   [deep](ZipBuilder& zip) {
+                     Files(zip, {{deep + "x.txt", "x"}});
+                   },
+                   nothing, "a/a/a/a/", "longer than the 32,767 characters Windows allows", 0});
+  cases.push_back({"name part longer than Windows holds", ZipEncryption::kNone, true,
+                   [](ZipBuilder& zip) {
+                     Files(zip, {{"vlrna/ok.txt", "x"}, {"vlrna/" + std::string(300, 'n'), "x"}});
+                   },
+                   nothing, "vlrna/nnnn", "255 characters Windows allows in one name", 0});
   return cases;
 }
 
