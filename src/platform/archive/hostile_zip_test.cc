@@ -164,6 +164,12 @@ std::vector<HostileCase> HostileCases() {
                    },
                    [](std::string& zip) { Replace(zip, "abcQ", std::string("abc\0", 4)); },
                    "vlrna/abc\\x00../../x.txt", "NUL", 0});
+  cases.push_back({"name flagged as UTF-8 that is not", ZipEncryption::kNone, true,
+                   [](ZipBuilder& zip) {
+                     Files(zip, {{"vlrna/caf\xc3\xa9.txt", "x"}});
+                   },
+                   [](std::string& zip) { Replace(zip, "caf\xc3\xa9", "caf\xff\xfe"); },
+                   "vlrna/caf\\xff\\xfe.txt", "not UTF-8", 0});
   cases.push_back({"name deeper than Windows holds", ZipEncryption::kNone, true,
                    [deep](ZipBuilder& zip) {
                      Files(zip, {{deep + "x.txt", "x"}});

@@ -14,6 +14,33 @@ namespace vlrna {
 namespace {
 
 constexpr size_t kLocalHeaderBytes = 30;
+constexpr uint16_t kUtf8Name = 1 << 11;
+
+// True when `text` is well-formed UTF-8: no stray continuation bytes, no
+// overlong forms, nothing above U+10FFFF, no surrogates.
+bool IsUtf8(std::string_view text) {
+  for (size_t i = 0; i < text.size();) {
+    unsigned char lead = static_cast<unsigned char>(text[i]);
+    size_t more = lead < 0x80                    ? 0
+                  : lead >= 0xc2 && lead <= 0xdf ? 1
+                  : lead >= 0xe0 && lead <= 0xef ? 2
+                  : lead >= 0xf0 && lead <= 0xf4 ? 3
+                                                 : 4;
+    if (more == 4 || more >= text.size() - i) return false;
+    for (size_t k = 1; k <= more; ++k) {
+      if ((static_cast<unsigned char>(text[i + k]) & 0xc0) != 0x80) return false;
+    }
+    if (more >= 2) {
+      unsigned char second = static_cast<unsigned char>(text[i + 1]);
+      if ((lead == 0xe0 && second < 0xa0) || (lead == 0xed && second >= 0xa0) ||
+          (lead == 0xf0 && second < 0x90) || (lead == 0xf4 && second >= 0x90)) {
+        return false;
+      }
+    }
+    i += more + 1;
+  }
+  return true;
+}
 
 // The name a local header stores, or nullopt when it cannot be read.
 std::optional<std::string> LocalName(int fd, uint64_t at) {
@@ -29,6 +56,9 @@ std::optional<LayoutRefusal> CheckName(int fd, const ZipDirectoryEntry& entry) {
   bool nul = entry.name.find('\0') != std::string::npos ||
              (local && local->find('\0') != std::string::npos);
   if (nul) return LayoutRefusal{EscapedName(entry.name), "its name holds a NUL character"};
+  if ((entry.flags & kUtf8Name) && !IsUtf8(entry.name)) {
+    return LayoutRefusal{EscapedName(entry.name), "its name is flagged as UTF-8 but is not UTF-8"};
+  }
   return std::nullopt;
 }
 
