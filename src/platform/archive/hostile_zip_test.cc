@@ -170,6 +170,21 @@ std::vector<HostileCase> HostileCases() {
                    },
                    [](std::string& zip) { Replace(zip, "caf\xc3\xa9", "caf\xff\xfe"); },
                    "vlrna/caf\\xff\\xfe.txt", "not UTF-8", 0});
+  cases.push_back({"two directory entries on one local header", ZipEncryption::kNone, true,
+                   [](ZipBuilder& zip) {
+                     Files(zip, {{"vlrna/a.txt", "a"}, {"vlrna/b.txt", "b"}});
+                   },
+                   [](std::string& zip) {
+                     uint32_t first = 0;
+                     ForEachRecord(zip, [&](size_t record) {
+                       if (RecordName(zip, record) == "vlrna/a.txt") {
+                         first = Get32(Bytes(zip, record + 42));
+                       } else {
+                         Put32(zip, record + 42, first);
+                       }
+                     });
+                   },
+                   "vlrna/b.txt", "shares its data", 0});
   cases.push_back({"name deeper than Windows holds", ZipEncryption::kNone, true,
                    [deep](ZipBuilder& zip) {
                      Files(zip, {{deep + "x.txt", "x"}});

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <set>
 
 #include "platform/archive/entry_name.h"
 #include "platform/archive/zip_bytes.h"
@@ -62,12 +63,36 @@ std::optional<LayoutRefusal> CheckName(int fd, const ZipDirectoryEntry& entry) {
   return std::nullopt;
 }
 
-std::optional<LayoutRefusal> CheckLayout(int fd, const std::vector<ZipEntry>&) {
+// The first directory entry the reader did not yield, by name.
+std::string MissingEntry(const std::vector<ZipDirectoryEntry>& directory,
+                         const std::vector<ZipEntry>& entries) {
+  std::set<std::string> seen;
+  for (const ZipEntry& entry : entries) seen.insert(entry.name);
+  for (const ZipDirectoryEntry& entry : directory) {
+    if (!seen.contains(entry.name)) return EscapedName(entry.name);
+  }
+  return directory.empty() ? "" : EscapedName(directory.back().name);
+}
+
+std::optional<LayoutRefusal> CheckLayout(int fd, const std::vector<ZipEntry>& entries) {
   std::optional<std::vector<ZipDirectoryEntry>> directory = ReadZipDirectoryAsStored(fd);
   if (!directory) return std::nullopt;
   for (size_t i = 0; i < directory->size(); ++i) {
     const ZipDirectoryEntry& entry = (*directory)[i];
     if (std::optional<LayoutRefusal> refusal = CheckName(fd, entry)) return refusal;
+    if (i + 1 == directory->size()) break;
+    // The entry's header and data end where the next one starts at the
+    // latest; the directory is in order of place.
+    const ZipDirectoryEntry& next = (*directory)[i + 1];
+    uint64_t room = next.local_header_offset - entry.local_header_offset;
+    if (room < kLocalHeaderBytes || entry.packed_size > room - kLocalHeaderBytes) {
+      return LayoutRefusal{EscapedName(entry.name),
+                           "it shares its data with the entry " + EscapedName(next.name)};
+    }
+  }
+  if (directory->size() != entries.size()) {
+    return LayoutRefusal{MissingEntry(*directory, entries),
+                         "the archive's directory lists it, but it cannot be read"};
   }
   return std::nullopt;
 }

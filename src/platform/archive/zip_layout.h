@@ -18,9 +18,10 @@ struct LayoutRefusal {
 
 // Holds the central directory of the zip file `native` against the entries
 // the reader yielded from it (`entries`, in its order) before anything is
-// unpacked. Refuses names that hold a NUL (which the reader cuts short) and
-// names flagged as UTF-8 that are not UTF-8. An archive whose directory this
-// check cannot read itself passes: the reader decides.
+// unpacked. Refuses names that hold a NUL (which the reader cuts short),
+// names flagged as UTF-8 that are not UTF-8, entries that share or overlap
+// their data, and directory entries the reader never yields. An archive
+// whose directory this check cannot read itself passes: the reader decides.
 // Returns the refusal, or nothing.
 std::optional<LayoutRefusal> CheckZipLayout(const std::string& native,
                                             const std::vector<ZipEntry>& entries);
