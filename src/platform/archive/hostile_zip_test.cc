@@ -71,6 +71,7 @@ struct HostileCase {
   std::string entry;        // as the message must name it
   std::string why;          // what the message must say besides
   uint64_t most_bytes_out;  // the largest file the destination may get
+  std::string password = kPassword;
 };
 
 class HostileZipTest : public ::testing::Test {
@@ -109,10 +110,10 @@ class HostileZipTest : public ::testing::Test {
   }
 
   // Opens and unpacks the archive; the error, "" on success.
-  std::string Unpack() {
+  std::string Unpack(const std::string& password) {
     ArchiveZip zip({[this](const std::string& path) { return Map(path); }, Windows1252(), 2});
     if (zip.zOpenZipFile("D:\\setup.301") != 0) return zip.zGetLastErrorAsText();
-    if (zip.zExtractAll("C:\\Dest\\", kPassword, 1, 1, 0, {}) != 0) {
+    if (zip.zExtractAll("C:\\Dest\\", password, 1, 1, 0, {}) != 0) {
       return zip.zGetLastErrorAsText();
     }
     return "";
@@ -135,8 +136,27 @@ class HostileZipTest : public ::testing::Test {
     return largest;
   }
 
+  // Files under a temporary name, which no run may leave behind.
+  int TemporaryFilesOut() const {
+    int count = 0;
+    for (const auto& item : fs::recursive_directory_iterator(root_ / "c/Dest")) {
+      count += item.path().filename().string().find(".vlrna-") != std::string::npos;
+    }
+    return count;
+  }
+
   fs::path root_;
 };
+
+std::string Pattern(size_t size) {
+  std::string text(size, '\0');
+  uint32_t x = 12345;
+  for (char& c : text) {
+    x = x * 1103515245u + 12345u;
+    c = static_cast<char>(x >> 24);
+  }
+  return text;
+}
 
 void Files(ZipBuilder& zip, const std::vector<std::pair<std::string, std::string>>& files) {
   for (const auto& [name, content] : files) ASSERT_TRUE(zip.AddFile(name, content));
@@ -148,6 +168,8 @@ std::vector<HostileCase> HostileCases() {
     Files(zip, {{"vlrna/a.txt", "a"}, {"vlrna/bomb.bgl", std::string(4 << 20, '\0')}});
   };
   auto declare_1024 = [](std::string& zip) { DeclareSize(zip, "vlrna/bomb.bgl", 1024); };
+  auto tile = [](ZipBuilder& zip) { Files(zip, {{"vlrna/tile.bgl", Pattern(200'000)}}); };
+  auto flip = [](std::string& zip) { zip[100'000] ^= 0x20; };
   std::string deep;
   for (int i = 0; i < 17000; ++i) deep += "a/";
   std::vector<HostileCase> cases;
@@ -155,9 +177,15 @@ std::vector<HostileCase> HostileCases() {
        {ZipEncryption::kNone, ZipEncryption::kTraditional, ZipEncryption::kAes256}) {
     cases.push_back({"bomb that lies about its size", encryption, true, bomb, declare_1024,
                      "vlrna/bomb.bgl", "more than the 1024 bytes it declares", 1024});
+    cases.push_back(
+        {"flipped byte", encryption, true, tile, flip, "vlrna/tile.bgl", "Damaged data", 0});
   }
   cases.push_back({"stored entry longer than declared", ZipEncryption::kTraditional, false, bomb,
                    declare_1024, "vlrna/bomb.bgl", "more than the 1024 bytes it declares", 1024});
+  for (ZipEncryption encryption : {ZipEncryption::kTraditional, ZipEncryption::kAes256}) {
+    cases.push_back(
+        {"wrong password", encryption, true, tile, nothing, "vlrna/tile.bgl", "", 0, "D841DA1B"});
+  }
   cases.push_back({"NUL inside a name", ZipEncryption::kNone, true,
                    [](ZipBuilder& zip) {
                      Files(zip, {{"vlrna/abcQ../../x.txt", "x"}});
@@ -205,12 +233,14 @@ TEST_F(HostileZipTest, EveryOneIsRefusedNamingArchiveAndEntryWithinBounds) {
     fs::create_directories(root_ / "c/Dest");
     Make(item);
     std::set<std::string> outside = Outside();
-    std::string error = Unpack();
+    std::string error = Unpack(item.password);
     EXPECT_NE(error.find("D:\\setup.301"), std::string::npos) << error;
     EXPECT_NE(error.find(item.entry), std::string::npos) << error;
     EXPECT_NE(error.find(item.why), std::string::npos) << error;
     EXPECT_EQ(Outside(), outside);
     EXPECT_LE(LargestFileOut(), item.most_bytes_out);
+    EXPECT_FALSE(fs::exists(root_ / "c/Dest" / item.entry));
+    EXPECT_EQ(TemporaryFilesOut(), 0);
   }
 }
 
