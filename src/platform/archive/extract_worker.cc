@@ -1,5 +1,6 @@
 #include "platform/archive/extract_worker.h"
 
+#include <exception>
 #include <optional>
 
 #include "platform/archive/entry_name.h"
@@ -227,17 +228,37 @@ class Worker {
 
 }  // namespace
 
-void ExtractShared::Fail(std::string text) {
-  std::lock_guard<std::mutex> lock(mutex_);
-  if (first_error_.empty()) first_error_ = std::move(text);
+void ExtractShared::Fail(std::string text) noexcept {
+  failed_ = true;
   stop_ = true;
+  std::lock_guard<std::mutex> lock(mutex_);
+  if (first_error_.empty()) first_error_.swap(text);
 }
 
 std::string ExtractShared::first_error() {
   std::lock_guard<std::mutex> lock(mutex_);
+  if (failed_ && first_error_.empty()) return "Cannot unpack archive " + archive_path;
   return first_error_;
 }
 
-void RunExtractWorker(const WorkerPlan& plan, ExtractShared& shared) { Worker(plan, shared).Run(); }
+void ExtractShared::FailUnexpectedly(const char* what) noexcept {
+  std::string text;
+  try {
+    text = "Cannot unpack archive " + archive_path + " (" + what + ")";
+  } catch (...) {
+    // Out of memory for the text: the failure counts without it.
+  }
+  Fail(std::move(text));
+}
+
+void RunExtractWorker(const WorkerPlan& plan, ExtractShared& shared) noexcept {
+  try {
+    Worker(plan, shared).Run();
+  } catch (const std::exception& failure) {
+    shared.FailUnexpectedly(failure.what());
+  } catch (...) {
+    shared.FailUnexpectedly("unknown failure");
+  }
+}
 
 }  // namespace vlrna

@@ -17,11 +17,20 @@ constexpr size_t kMaxNameKept = 200;
 
 std::atomic<uint64_t> temporary_count{0};
 
+// strerror_r comes in two kinds: the GNU one returns the text, the POSIX
+// one fills the buffer.
+[[maybe_unused]] const char* ErrorText(const char* text, const char*) { return text; }
+[[maybe_unused]] const char* ErrorText(int result, const char* buffer) {
+  return result == 0 ? buffer : "unknown error";
+}
+
 }  // namespace
 
 bool WriteFailed(int error, WriteFailure& failure) {
   failure.disk_full = error == ENOSPC || error == EDQUOT;
-  failure.reason = std::strerror(error);
+  // Workers fail side by side: strerror's buffer is shared.
+  char buffer[256] = "";
+  failure.reason = ErrorText(strerror_r(error, buffer, sizeof buffer), buffer);
   return false;
 }
 
