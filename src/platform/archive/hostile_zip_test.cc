@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/resource.h>
 
 #include <filesystem>
 #include <fstream>
@@ -26,6 +27,12 @@ void Replace(std::string& zip, const std::string& from, const std::string& to) {
   for (size_t at = zip.find(from); at != std::string::npos; at = zip.find(from, at + 1)) {
     zip.replace(at, from.size(), to);
   }
+}
+
+long PeakMemoryKiB() {
+  struct rusage usage;
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
 }
 
 struct HostileCase {
@@ -187,7 +194,10 @@ TEST_F(HostileZipTest, EveryOneIsRefusedNamingArchiveAndEntryWithinBounds) {
     fs::create_directories(root_ / "c/Dest");
     Make(item);
     std::set<std::string> outside = Outside();
+    const long peak = PeakMemoryKiB();
     std::string error = Unpack(item.password);
+    // A few buffers per worker; the high-water mark only grows.
+    EXPECT_LT(PeakMemoryKiB() - peak, 64 << 10);
     EXPECT_NE(error.find("D:\\setup.301"), std::string::npos) << error;
     EXPECT_NE(error.find(item.entry), std::string::npos) << error;
     EXPECT_NE(error.find(item.why), std::string::npos) << error;
