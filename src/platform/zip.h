@@ -25,7 +25,9 @@ class Zip {
 
   // Opens `path` as the one current archive, closing any archive still open.
   // 0 on success; any other value is a failure that zGetLastErrorAsText
-  // describes (missing, unreadable, not a zip archive).
+  // describes (missing, unreadable, not a zip archive, an entry refused
+  // already by its stored name or place). Refused while an extraction runs,
+  // that is, from its progress callback.
   virtual int32_t zOpenZipFile(const std::string& path) = 0;
 
   // Total bytes of the current archive's entries once unpacked, in the unit of
@@ -36,16 +38,18 @@ class Zip {
   // folder names stored in the archive, decrypting with `password`. Existing
   // files are replaced; modification times are kept. `destination` may contain
   // ".." steps; they are resolved before any entry is judged. Entries whose
-  // names would leave the destination, and link or device entries, fail the
-  // call before anything of the archive is written.
+  // names would leave the destination or are longer than Windows holds, and
+  // link or device entries, fail the call before anything of the archive is
+  // written. No entry's output passes the size it declares.
   //
   // The three flags are taken for the caller's sake (the wizard passes 1, 1,
   // 0) and do not change what is done. `progress` is called on the calling
   // thread only; the call returns when all work has ended.
   //
   // 1 on failure (wrong password, damaged data, a full disk, a file that cannot
-  // be written, a refused name: see zGetLastErrorAsText); 0 on success. What
-  // was written before a failure stays.
+  // be written, a refused name: see zGetLastErrorAsText); 0 on success. The
+  // files completed before a failure stay; the entry that failed leaves
+  // nothing under its name.
   virtual int32_t zExtractAll(const std::string& destination, const std::string& password,
                               int32_t flag1, int32_t flag2, int32_t flag3,
                               const ProgressCallback& progress) = 0;
@@ -60,6 +64,8 @@ class Zip {
   virtual int32_t zGetRunTimeInfo(uint64_t& entries_done, uint64_t& bytes_done) = 0;
 
   // Closes the current archive. Returns 0; closing with none open is no error.
+  // From the progress callback of a running extraction it is refused (1) and
+  // the archive stays open.
   virtual int32_t zCloseZipFile() = 0;
 };
 

@@ -7,8 +7,10 @@
 #include <fstream>
 #include <thread>
 
+#include "platform/archive/entry_name.h"
 #include "platform/archive/extract_worker.h"
 #include "platform/archive/output_file.h"
+#include "platform/archive/zip_layout.h"
 #include "platform/posix/native_folders.h"
 
 namespace vlrna {
@@ -66,6 +68,8 @@ int32_t ArchiveZip::Fail(std::string text) {
 }
 
 int32_t ArchiveZip::zOpenZipFile(const std::string& path) {
+  // The workers read the open archive's entries until they are done.
+  if (running_ != nullptr) return Fail("Cannot open archive " + path + " while one is unpacked");
   zCloseZipFile();
   std::string native = options_.map_path(path);
   if (native.empty()) return Fail("Cannot open archive " + path + " (the path cannot be reached)");
@@ -73,6 +77,9 @@ int32_t ArchiveZip::zOpenZipFile(const std::string& path) {
   std::string error;
   if (!ScanArchive(native, options_.code_page, entries, error)) {
     return Fail("Cannot open archive " + path + " (" + error + ")");
+  }
+  if (std::optional<LayoutRefusal> refusal = CheckZipLayout(native, entries)) {
+    return Fail(EntryRefusal(path, refusal->entry, refusal->why));
   }
   archive_path_ = path;
   native_archive_ = native;
@@ -90,6 +97,7 @@ uint64_t ArchiveZip::zGetTotalBytes() { return open_ ? total_bytes_ : 0; }
 int32_t ArchiveZip::zExtractAll(const std::string& destination, const std::string& password,
                                 int32_t, int32_t, int32_t, const ProgressCallback& progress) {
   if (!open_) return Fail("No archive is open");
+  if (running_ != nullptr) return Fail("Cannot unpack archive " + archive_path_ + " twice at once");
   entries_done_ = 0;
   bytes_done_ = 0;
   ExtractPlan plan;
@@ -103,11 +111,11 @@ int32_t ArchiveZip::zExtractAll(const std::string& destination, const std::strin
   RunWorkers(plan, shared, progress);
   entries_done_ = shared.entries_done.load();
   bytes_done_ = shared.bytes_done.load();
-  std::string failure = shared.first_error();
-  if (failure.empty()) entries_done_ = entries_.size();
+  const bool failed = shared.failed();
+  if (!failed) entries_done_ = entries_.size();
   // The last figures, however quick the work was.
   if (progress) progress();
-  return failure.empty() ? 0 : Fail(failure);
+  return failed ? Fail(shared.first_error()) : 0;
 }
 
 bool ArchiveZip::MakeFolders(const ExtractPlan& plan) {
@@ -127,18 +135,25 @@ void ArchiveZip::RunWorkers(const ExtractPlan& plan, ExtractShared& shared,
                             const ProgressCallback& progress) {
   std::mutex mutex;
   std::condition_variable finished;
-  // Counted before any worker starts, as each one counts itself off.
-  size_t running = std::count_if(plan.work.begin(), plan.work.end(),
-                                 [](const WorkerPlan& work) { return !work.empty(); });
+  size_t running = 0;  // each worker counts itself off
   std::vector<std::thread> threads;
   for (const WorkerPlan& work : plan.work) {
     if (work.empty()) continue;
-    threads.emplace_back([&, work = &work] {
-      RunExtractWorker(*work, shared);
+    try {
       std::lock_guard<std::mutex> lock(mutex);
-      --running;
-      finished.notify_all();
-    });
+      threads.emplace_back([&, work = &work] {
+        RunExtractWorker(*work, shared);
+        std::lock_guard<std::mutex> lock(mutex);
+        --running;
+        finished.notify_all();
+      });
+      ++running;
+    } catch (...) {
+      // Its files would be missing: the extraction fails once the workers
+      // already started have stopped.
+      shared.FailUnexpectedly("a worker thread cannot start");
+      break;
+    }
   }
   running_ = &shared;
   try {
@@ -176,6 +191,9 @@ int32_t ArchiveZip::zGetRunTimeInfo(uint64_t& entries_done, uint64_t& bytes_done
 }
 
 int32_t ArchiveZip::zCloseZipFile() {
+  if (running_ != nullptr) {
+    return Fail("Cannot close archive " + archive_path_ + " while it is unpacked");
+  }
   open_ = false;
   entries_.clear();
   total_bytes_ = 0;

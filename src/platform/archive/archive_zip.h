@@ -56,7 +56,9 @@ class ArchiveZip : public Zip {
   uint64_t total_bytes_ = 0;
   std::atomic<uint64_t> entries_done_{0};
   std::atomic<uint64_t> bytes_done_{0};
-  const ExtractShared* running_ = nullptr;  // the extraction under way, for zGetRunTimeInfo
+  // The extraction under way, for zGetRunTimeInfo; while there is one, the
+  // archive is neither closed nor replaced.
+  const ExtractShared* running_ = nullptr;
   std::string last_error_;
 };
 

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <set>
+#include <thread>
 
 #include "platform/archive/zip_builder.h"
 #include "platform/fake/fake_code_page.h"
@@ -434,6 +435,68 @@ TEST_F(ArchiveZipTest, FailingProgressHandlerStopsTheWorkersAndPassesOn) {
   ASSERT_EQ(zip.zOpenZipFile("D:\\setup.101"), 0);
   struct Ended {};
   EXPECT_THROW(zip.zExtractAll("C:\\", "B57A1CF7", 1, 1, 0, [] { throw Ended{}; }), Ended);
+}
+
+// Windows-1252, except that it runs out of memory on every thread but the
+// one that made it: on the workers.
+class FailingOnWorkers : public AnsiCodePage {
+ public:
+  uint32_t number() const override { return 1252; }
+  std::string AnsiToUtf8(std::string_view ansi) const override {
+    return Windows1252().AnsiToUtf8(ansi);
+  }
+  std::string Utf8ToAnsi(std::string_view utf8) const override {
+    return Windows1252().Utf8ToAnsi(utf8);
+  }
+  std::optional<std::string> Utf8ToAnsiExactly(std::string_view utf8) const override {
+    if (std::this_thread::get_id() != owner_) throw std::bad_alloc();
+    return Windows1252().Utf8ToAnsiExactly(utf8);
+  }
+
+ private:
+  const std::thread::id owner_ = std::this_thread::get_id();
+};
+
+TEST_F(ArchiveZipTest, ExceptionOnAWorkerIsTheArchivesError) {
+  Build("setup.101", Encrypted(ZipEncryption::kNone), [](ZipBuilder& zip) {
+    ASSERT_TRUE(zip.AddFile("vlrna/a.txt", "a"));
+    ASSERT_TRUE(zip.AddFile("vlrna/b.txt", "b"));
+  });
+  FailingOnWorkers code_page;
+  ArchiveZip zip({[this](const std::string& path) { return Map(path); }, code_page, 2});
+  ASSERT_EQ(zip.zOpenZipFile("D:\\setup.101"), 0) << zip.zGetLastErrorAsText();
+  EXPECT_EQ(zip.zExtractAll("C:\\", "", 1, 1, 0, {}), 1);
+  EXPECT_NE(zip.zGetLastErrorAsText().find("Cannot unpack archive D:\\setup.101"),
+            std::string::npos)
+      << zip.zGetLastErrorAsText();
+}
+
+// The worker writing into a named pipe waits until the progress handler
+// reads it, so the handler surely runs while the extraction does.
+TEST_F(ArchiveZipTest, ArchiveIsNeitherClosedNorReplacedWhileUnpacked) {
+  Build("setup.101", Encrypted(ZipEncryption::kNone), [&](ZipBuilder& zip) {
+    ASSERT_TRUE(zip.AddFile("vlrna/pipe", std::string(300'000, 'p')));
+  });
+  fs::create_directories(root_ / "c/S/vlrna");
+  fs::path pipe = root_ / "c/S/vlrna/pipe";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0);
+  ArchiveZip zip = MakeZip(2);
+  ASSERT_EQ(zip.zOpenZipFile("D:\\setup.101"), 0);
+  int reader = -1;
+  std::vector<int32_t> results;
+  int32_t result = zip.zExtractAll("C:\\S\\", "", 1, 1, 0, [&] {
+    if (reader < 0) {
+      results = {zip.zCloseZipFile(), zip.zOpenZipFile("D:\\setup.101")};
+      reader = open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+    }
+    char sink[65536];
+    while (reader >= 0 && read(reader, sink, sizeof sink) > 0) {
+    }
+  });
+  if (reader >= 0) close(reader);
+  EXPECT_EQ(result, 0) << zip.zGetLastErrorAsText();
+  EXPECT_EQ(results, (std::vector<int32_t>{1, 1}));
+  EXPECT_EQ(zip.zGetTotalBytes(), 300'000u);  // still open
 }
 
 }  // namespace

@@ -116,4 +116,25 @@ std::string PrintableName(std::string_view name) {
   return result;
 }
 
+std::string EscapedName(std::string_view name) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::string result;
+  result.reserve(name.size());
+  for (char c : name) {
+    unsigned char u = static_cast<unsigned char>(c);
+    if (u >= 0x20 && u < 0x7f) {
+      result += c;
+    } else {
+      result += {'\\', 'x', kHex[u >> 4], kHex[u & 15]};
+    }
+  }
+  return result;
+}
+
+std::string EntryRefusal(const std::string& archive_path, const std::string& shown_name,
+                         const std::string& why) {
+  return "Archive " + archive_path + " holds the entry " + shown_name +
+         ", which is refused because " + why + "; nothing of the archive was unpacked";
+}
+
 }  // namespace vlrna

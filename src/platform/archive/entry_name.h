@@ -33,6 +33,15 @@ std::string ResolveWindowsFolder(std::string_view path);
 // `name` with control characters shown as '?', for messages and logs.
 std::string PrintableName(std::string_view name);
 
+// `name` as stored, whatever its bytes: printable ASCII as it is, every
+// other byte as \xNN.
+std::string EscapedName(std::string_view name);
+
+// The message for an archive refused because of one of its entries, shown
+// as `shown_name`.
+std::string EntryRefusal(const std::string& archive_path, const std::string& shown_name,
+                         const std::string& why);
+
 }  // namespace vlrna
 
 #endif  // VLRNA_PLATFORM_ARCHIVE_ENTRY_NAME_H_

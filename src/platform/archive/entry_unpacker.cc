@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/archive/zip_bytes.h"
+#include "platform/archive/zip_reader.h"
 
 namespace vlrna {
 namespace {
@@ -17,8 +18,8 @@ EntryUnpacker::~EntryUnpacker() {
   if (stream_open_) inflateEnd(&stream_);
 }
 
-bool EntryUnpacker::Begin(int fd, uint64_t at, uint64_t size, bool deflated, bool sum_crc,
-                          OutputFile& output) {
+bool EntryUnpacker::Begin(int fd, uint64_t at, uint64_t size, uint64_t declared, bool deflated,
+                          bool sum_crc, OutputFile& output) {
   in_.resize(kBufferBytes);
   out_.resize(kBufferBytes);
   if (deflated) {
@@ -33,6 +34,7 @@ bool EntryUnpacker::Begin(int fd, uint64_t at, uint64_t size, bool deflated, boo
   fd_ = fd;
   at_ = at;
   left_ = size;
+  declared_ = declared;
   deflated_ = deflated;
   sum_crc_ = sum_crc;
   ended_ = false;
@@ -77,6 +79,11 @@ QuickResult EntryUnpacker::Unpack(size_t size, const std::function<bool(size_t)>
 QuickResult EntryUnpacker::Write(const unsigned char* data, size_t size,
                                  const std::function<bool(size_t)>& on_bytes) {
   if (size == 0) return QuickResult::kDone;
+  // A bomb stops here, whatever its packed data would still give.
+  if (size > declared_ - written_) {
+    reason_ = OverDeclaredSize(declared_);
+    return QuickResult::kDamaged;
+  }
   if (sum_crc_) crc_ = crc32_z(crc_, data, size);
   if (!output_->WriteAt(data, size, static_cast<int64_t>(written_), failure_)) {
     return QuickResult::kWriteFailed;

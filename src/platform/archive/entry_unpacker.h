@@ -28,9 +28,11 @@ class EntryUnpacker {
   EntryUnpacker(const EntryUnpacker&) = delete;
   EntryUnpacker& operator=(const EntryUnpacker&) = delete;
 
-  // Starts on the `size` packed bytes at `at` of the archive open as `fd`.
-  // False when the inflater cannot start.
-  bool Begin(int fd, uint64_t at, uint64_t size, bool deflated, bool sum_crc, OutputFile& output);
+  // Starts on the `size` packed bytes at `at` of the archive open as `fd`,
+  // which unpack to `declared` bytes: output beyond them is refused as
+  // damaged before it is written. False when the inflater cannot start.
+  bool Begin(int fd, uint64_t at, uint64_t size, uint64_t declared, bool deflated, bool sum_crc,
+             OutputFile& output);
   // Reads the next block of packed data, `most` bytes at most, into
   // block(); returns its size, 0 when the data is used up or the archive
   // ends first.
@@ -58,6 +60,7 @@ class EntryUnpacker {
   int fd_ = -1;
   uint64_t at_ = 0;
   uint64_t left_ = 0;
+  uint64_t declared_ = 0;
   bool deflated_ = false;
   bool sum_crc_ = false;
   bool ended_ = false;

@@ -10,6 +10,11 @@
 namespace vlrna {
 namespace {
 
+// The longest path and the longest single name Windows holds, in
+// characters; names are counted in bytes, which is never fewer.
+constexpr size_t kMaxWindowsPath = 32767;
+constexpr size_t kMaxWindowsName = 255;
+
 std::string Join(const std::string& folder, const std::vector<std::string>& parts, size_t count) {
   std::string path = folder;
   for (size_t i = 0; i < count; ++i) {
@@ -21,8 +26,21 @@ std::string Join(const std::string& folder, const std::vector<std::string>& part
 
 std::string Refusal(const std::string& archive_path, const ZipEntry& entry,
                     const std::string& why) {
-  return "Archive " + archive_path + " holds the entry " + PrintableName(entry.name) +
-         ", which is refused because " + why + "; nothing of the archive was unpacked";
+  return EntryRefusal(archive_path, PrintableName(entry.name), why);
+}
+
+// Why Windows cannot hold the file or folder `path` made of `parts`, or "".
+std::string BeyondWindows(const std::vector<std::string>& parts, const std::string& path) {
+  for (const std::string& part : parts) {
+    if (part.size() > kMaxWindowsName) {
+      return "a part of its name is longer than the 255 characters Windows allows in one name";
+    }
+  }
+  if (path.size() > kMaxWindowsPath) {
+    return "its path, " + std::to_string(parts.size()) +
+           " parts deep, would be longer than the 32,767 characters Windows allows";
+  }
+  return "";
 }
 
 // Files that land on the same path (names match without regard to case, as
@@ -77,10 +95,15 @@ bool PlanExtraction(const std::string& archive_path, const std::vector<ZipEntry>
       error = Refusal(archive_path, entry, check.refusal);
       return false;
     }
+    std::string windows_path = Join(base, check.parts, check.parts.size());
+    if (std::string why = BeyondWindows(check.parts, windows_path); !why.empty()) {
+      error = Refusal(archive_path, entry, why);
+      return false;
+    }
     bool folder = entry.kind == ZipEntry::kFolder;
     size_t folder_parts = folder ? check.parts.size() : check.parts.size() - 1;
     windows_folders.insert(Join(base, check.parts, folder_parts));
-    if (!folder) files.push_back({i, &entry, Join(base, check.parts, check.parts.size()), ""});
+    if (!folder) files.push_back({i, &entry, std::move(windows_path), ""});
   }
   for (const std::string& windows : windows_folders) {
     std::string native = map_path(windows);

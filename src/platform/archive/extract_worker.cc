@@ -1,5 +1,6 @@
 #include "platform/archive/extract_worker.h"
 
+#include <exception>
 #include <optional>
 
 #include "platform/archive/entry_name.h"
@@ -46,6 +47,12 @@ void ExtractSlowly(ZipReader& reader, const PlannedFile& file, OutputFile& outpu
     ZipReader::Step step = reader.ReadBlock(data, size, offset);
     if (step == ZipReader::kEnd) break;
     if (step == ZipReader::kError) return FailRead(shared, *file.entry, reader);
+    // Nothing beyond the declared size reaches the disk.
+    const uint64_t declared = file.entry->size;
+    if (offset < 0 || static_cast<uint64_t>(offset) > declared || size > declared - offset) {
+      return shared.Fail("Damaged data in " + EntryContext(shared, *file.entry) + " (" +
+                         OverDeclaredSize(declared) + ")");
+    }
     if (!output.WriteAt(data, size, offset, failure)) return FailWrite(shared, file, failure);
     shared.bytes_done += size;
     if (shared.stopped()) return;
@@ -221,17 +228,37 @@ class Worker {
 
 }  // namespace
 
-void ExtractShared::Fail(std::string text) {
-  std::lock_guard<std::mutex> lock(mutex_);
-  if (first_error_.empty()) first_error_ = std::move(text);
+void ExtractShared::Fail(std::string text) noexcept {
+  failed_ = true;
   stop_ = true;
+  std::lock_guard<std::mutex> lock(mutex_);
+  if (first_error_.empty()) first_error_.swap(text);
 }
 
 std::string ExtractShared::first_error() {
   std::lock_guard<std::mutex> lock(mutex_);
+  if (failed_ && first_error_.empty()) return "Cannot unpack archive " + archive_path;
   return first_error_;
 }
 
-void RunExtractWorker(const WorkerPlan& plan, ExtractShared& shared) { Worker(plan, shared).Run(); }
+void ExtractShared::FailUnexpectedly(const char* what) noexcept {
+  std::string text;
+  try {
+    text = "Cannot unpack archive " + archive_path + " (" + what + ")";
+  } catch (...) {
+    // Out of memory for the text: the failure counts without it.
+  }
+  Fail(std::move(text));
+}
+
+void RunExtractWorker(const WorkerPlan& plan, ExtractShared& shared) noexcept {
+  try {
+    Worker(plan, shared).Run();
+  } catch (const std::exception& failure) {
+    shared.FailUnexpectedly(failure.what());
+  } catch (...) {
+    shared.FailUnexpectedly("unknown failure");
+  }
+}
 
 }  // namespace vlrna

@@ -31,22 +31,28 @@ class ExtractShared {
   std::atomic<uint64_t> entries_done{0};
 
   // Keeps `text` when it is the first failure and tells every worker to stop.
-  void Fail(std::string text);
+  // Never throws: short of memory for the text, the failure still counts.
+  void Fail(std::string text) noexcept;
+  // Fails with "Cannot unpack archive ..." for an unexpected failure, such
+  // as an exception, described by `what`.
+  void FailUnexpectedly(const char* what) noexcept;
   // Tells every worker to stop without a failure of its own.
   void Stop() { stop_ = true; }
   bool stopped() const { return stop_; }
+  bool failed() const { return failed_; }
   // The first failure, "" when none.
   std::string first_error();
 
  private:
   std::atomic<bool> stop_{false};
+  std::atomic<bool> failed_{false};
   std::mutex mutex_;
   std::string first_error_;
 };
 
 // Unpacks the files of `plan`. Runs on a worker thread; reports through
-// `shared` only.
-void RunExtractWorker(const WorkerPlan& plan, ExtractShared& shared);
+// `shared` only, also a failure that comes as an exception.
+void RunExtractWorker(const WorkerPlan& plan, ExtractShared& shared) noexcept;
 
 }  // namespace vlrna
 

@@ -4,35 +4,64 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 namespace vlrna {
+namespace {
+
+// Of the file's own name, in its temporary one.
+constexpr size_t kMaxNameKept = 200;
+
+std::atomic<uint64_t> temporary_count{0};
+
+// strerror_r comes in two kinds: the GNU one returns the text, the POSIX
+// one fills the buffer.
+[[maybe_unused]] const char* ErrorText(const char* text, const char*) { return text; }
+[[maybe_unused]] const char* ErrorText(int result, const char* buffer) {
+  return result == 0 ? buffer : "unknown error";
+}
+
+}  // namespace
 
 bool WriteFailed(int error, WriteFailure& failure) {
   failure.disk_full = error == ENOSPC || error == EDQUOT;
-  failure.reason = std::strerror(error);
+  // Workers fail side by side: strerror's buffer is shared.
+  char buffer[256] = "";
+  failure.reason = ErrorText(strerror_r(error, buffer, sizeof buffer), buffer);
   return false;
 }
 
 OutputFile::~OutputFile() {
   if (fd_ >= 0) close(fd_);
+  if (!temporary_.empty()) unlink(temporary_.c_str());
 }
 
 bool OutputFile::Create(const std::string& native_path, WriteFailure& failure) {
-  constexpr int kFlags = O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC;
-  fd_ = open(native_path.c_str(), kFlags, 0644);
-  if (fd_ < 0 && errno == EACCES) {
-    // A read-only file is replaced like any other: the folder decides.
-    struct stat info;
-    if (lstat(native_path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
-        unlink(native_path.c_str()) == 0) {
-      fd_ = open(native_path.c_str(), kFlags, 0644);
-    } else {
-      errno = EACCES;
-    }
+  path_ = native_path;
+  struct stat info;
+  if (lstat(native_path.c_str(), &info) == 0 &&
+      (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode) || S_ISFIFO(info.st_mode))) {
+    fd_ = open(native_path.c_str(), O_WRONLY | O_CLOEXEC);
+    return fd_ >= 0 || WriteFailed(errno, failure);
   }
-  return fd_ >= 0 || WriteFailed(errno, failure);
+  // ".NAME.vlrna-N" beside it, the name cut so that the whole stays a name.
+  const size_t slash = native_path.rfind('/') + 1;
+  const std::string prefix = native_path.substr(0, slash) + "." +
+                             native_path.substr(slash, kMaxNameKept) + ".vlrna-" +
+                             std::to_string(getpid()) + "-";
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string temporary = prefix + std::to_string(++temporary_count);
+    fd_ = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd_ >= 0) {
+      temporary_ = std::move(temporary);
+      return true;
+    }
+    if (errno != EEXIST) break;
+  }
+  return WriteFailed(errno, failure);
 }
 
 bool OutputFile::WriteAt(const void* data, size_t size, int64_t offset, WriteFailure& failure) {
@@ -62,7 +91,11 @@ bool OutputFile::Finish(bool has_mtime, int64_t mtime, int64_t mtime_nsec, Write
   }
   int fd = fd_;
   fd_ = -1;
-  return close(fd) == 0 || WriteFailed(errno, failure);
+  if (close(fd) != 0) return WriteFailed(errno, failure);
+  if (temporary_.empty()) return true;
+  if (rename(temporary_.c_str(), path_.c_str()) != 0) return WriteFailed(errno, failure);
+  temporary_.clear();
+  return true;
 }
 
 }  // namespace vlrna

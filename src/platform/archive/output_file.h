@@ -13,7 +13,9 @@ struct WriteFailure {
   std::string reason;  // the system's text, "Permission denied"
 };
 
-// One unpacked file being written on this machine (native paths). Every
+// One unpacked file being written on this machine (native paths), under a
+// temporary name in its folder until Finish has it whole: a file that
+// fails, or is dropped unfinished, leaves nothing under its own name. Every
 // operation returns false and fills `failure` when it fails.
 class OutputFile {
  public:
@@ -22,18 +24,22 @@ class OutputFile {
   OutputFile(const OutputFile&) = delete;
   OutputFile& operator=(const OutputFile&) = delete;
 
-  // Creates the file, replacing an existing one (also a read-only one).
+  // Creates the file under its temporary name. A device or a pipe that
+  // stands at `native_path` is written straight instead.
   bool Create(const std::string& native_path, WriteFailure& failure);
 
   // Writes `size` bytes at `offset`.
   bool WriteAt(const void* data, size_t size, int64_t offset, WriteFailure& failure);
 
-  // Sets the modification time (when `has_mtime`) and closes.
+  // Sets the modification time (when `has_mtime`), closes, and gives the
+  // file its own name, replacing an existing file (also a read-only one).
   bool Finish(bool has_mtime, int64_t mtime, int64_t mtime_nsec, WriteFailure& failure);
 
  private:
   int fd_ = -1;
   int64_t position_ = 0;
+  std::string path_;
+  std::string temporary_;  // "" when written straight, or once renamed
 };
 
 // Fills `failure` for the errno `error` and returns false.

@@ -116,7 +116,7 @@ QuickResult QuickEntryReader::PrepareTraditional(Slot& slot, const std::string& 
   if (!cipher.AcceptHeader(header, check)) {
     return Settle(slot, QuickResult::kWrongPassword, "Incorrect passphrase");
   }
-  if (!slot.unpacker.Begin(fd_, at + sizeof header, entry.packed_size - sizeof header,
+  if (!slot.unpacker.Begin(fd_, at + sizeof header, entry.packed_size - sizeof header, entry.size,
                            entry.method == kDeflated, true, output)) {
     return Settle(slot, QuickResult::kDeclined);
   }
@@ -143,7 +143,7 @@ QuickResult QuickEntryReader::PrepareAes(Slot& slot, const std::string& password
   }
   uint64_t header = salt_bytes + sizeof verifier;
   if (!slot.unpacker.Begin(fd_, at + header,
-                           entry.packed_size - header - WinZipAesCipher::kCodeBytes,
+                           entry.packed_size - header - WinZipAesCipher::kCodeBytes, entry.size,
                            entry.aes_method == kDeflated, entry.aes_version == 1, output)) {
     return Settle(slot, QuickResult::kDeclined);
   }

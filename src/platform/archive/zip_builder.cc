@@ -4,8 +4,11 @@
 #include <archive_entry.h>
 
 #include <fstream>
+#include <map>
 #include <memory>
 #include <vector>
+
+#include "platform/archive/zip_bytes.h"
 
 namespace vlrna {
 namespace {
@@ -26,7 +29,51 @@ std::string EncryptionOption(ZipEncryption encryption) {
   return "";
 }
 
+const unsigned char* Bytes(const std::string& zip) {
+  return reinterpret_cast<const unsigned char*>(zip.data());
+}
+
+void Put32(std::string& zip, size_t at, uint32_t value) {
+  for (int i = 0; i < 4; ++i) zip[at + i] = static_cast<char>(value >> (8 * i));
+}
+
+// Where each central directory record of `zip` starts, by entry name.
+std::map<std::string, size_t, std::less<>> DirectoryRecords(const std::string& zip) {
+  std::map<std::string, size_t, std::less<>> records;
+  size_t end = zip.rfind("PK\x05\x06");
+  if (end == std::string::npos || end + 22 > zip.size()) return records;
+  size_t at = Get32(Bytes(zip) + end + 16);
+  for (size_t count = Get16(Bytes(zip) + end + 10); count > 0 && at + 46 <= zip.size(); --count) {
+    const unsigned char* record = Bytes(zip) + at;
+    size_t name = Get16(record + 28);
+    if (at + 46 + name > zip.size()) break;
+    records.emplace(zip.substr(at + 46, name), at);
+    at += 46 + name + Get16(record + 30) + Get16(record + 32);
+  }
+  return records;
+}
+
 }  // namespace
+
+bool DeclareZipEntrySize(std::string& zip, std::string_view name, uint32_t size) {
+  auto records = DirectoryRecords(zip);
+  auto record = records.find(name);
+  if (record == records.end()) return false;
+  Put32(zip, record->second + 24, size);
+  // The local header holds sizes too, unless they follow the data.
+  size_t local = Get32(Bytes(zip) + record->second + 42);
+  if (local + 30 <= zip.size() && Get32(Bytes(zip) + local + 22) != 0) Put32(zip, local + 22, size);
+  return true;
+}
+
+bool PointZipEntryAt(std::string& zip, std::string_view name, std::string_view target) {
+  auto records = DirectoryRecords(zip);
+  auto record = records.find(name);
+  auto other = records.find(target);
+  if (record == records.end() || other == records.end()) return false;
+  Put32(zip, record->second + 42, Get32(Bytes(zip) + other->second + 42));
+  return true;
+}
 
 ZipBuilder::~ZipBuilder() {
   if (archive_ != nullptr) archive_write_free(archive_);

@@ -57,6 +57,16 @@ class ZipBuilder {
   std::string error_;
 };
 
+// Edits of a finished archive's bytes that no honest writer makes, for
+// tests of hostile archives. Both return false when the central directory
+// of `zip` has no entry of that name.
+//
+// Makes the headers of entry `name` declare `size` unpacked bytes.
+bool DeclareZipEntrySize(std::string& zip, std::string_view name, uint32_t size);
+// Points the directory record of entry `name` at the local header of entry
+// `target`.
+bool PointZipEntryAt(std::string& zip, std::string_view name, std::string_view target);
+
 }  // namespace vlrna
 
 #endif  // VLRNA_PLATFORM_ARCHIVE_ZIP_BUILDER_H_

@@ -86,7 +86,7 @@ bool ApplyExtraFields(const unsigned char* extra, size_t size, ZipDirectoryEntry
 
 }  // namespace
 
-std::optional<std::vector<ZipDirectoryEntry>> ReadZipDirectory(int fd) {
+std::optional<std::vector<ZipDirectoryEntry>> ReadZipDirectoryAsStored(int fd) {
   struct stat info;
   if (fstat(fd, &info) != 0) return std::nullopt;
   uint64_t file_size = static_cast<uint64_t>(info.st_size);
@@ -121,8 +121,16 @@ std::optional<std::vector<ZipDirectoryEntry>> ReadZipDirectory(int fd) {
   std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
     return a.local_header_offset < b.local_header_offset;
   });
-  for (size_t i = 1; i < entries.size(); ++i) {
-    if (entries[i].local_header_offset == entries[i - 1].local_header_offset) return std::nullopt;
+  return entries;
+}
+
+std::optional<std::vector<ZipDirectoryEntry>> ReadZipDirectory(int fd) {
+  std::optional<std::vector<ZipDirectoryEntry>> entries = ReadZipDirectoryAsStored(fd);
+  if (!entries) return std::nullopt;
+  for (size_t i = 1; i < entries->size(); ++i) {
+    if ((*entries)[i].local_header_offset == (*entries)[i - 1].local_header_offset) {
+      return std::nullopt;
+    }
   }
   return entries;
 }

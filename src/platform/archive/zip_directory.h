@@ -32,6 +32,9 @@ struct ZipDirectoryEntry {
 // read or two entries share an offset: callers then keep to libarchive.
 std::optional<std::vector<ZipDirectoryEntry>> ReadZipDirectory(int fd);
 
+// The same entries in the same order, also when two share an offset.
+std::optional<std::vector<ZipDirectoryEntry>> ReadZipDirectoryAsStored(int fd);
+
 }  // namespace vlrna
 
 #endif  // VLRNA_PLATFORM_ARCHIVE_ZIP_DIRECTORY_H_

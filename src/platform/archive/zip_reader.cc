@@ -26,6 +26,10 @@ ZipEntry::Kind KindOf(archive_entry* entry) {
 
 }  // namespace
 
+std::string OverDeclaredSize(uint64_t declared) {
+  return "it unpacks to more than the " + std::to_string(declared) + " bytes it declares";
+}
+
 ZipReader::ZipReader(std::string native_path, const AnsiCodePage& code_page)
     : native_path_(std::move(native_path)), code_page_(code_page) {}
 

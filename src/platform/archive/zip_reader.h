@@ -25,6 +25,10 @@ struct ZipEntry {
   int64_t mtime_nsec = 0;
 };
 
+// The reason given for an entry whose data unpacks to more than the
+// `declared` bytes its headers state.
+std::string OverDeclaredSize(uint64_t declared);
+
 // One libarchive reader over one zip file. Entry names flagged as UTF-8 and
 // unflagged names (taken as `code_page`) both arrive as 8-bit text in
 // `code_page`. A reader belongs to the thread that made it: it switches that
