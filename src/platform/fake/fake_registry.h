@@ -24,6 +24,8 @@ class FakeRegistry : public Registry {
               std::string data);
   // Makes opening the key fail with `status` (5: access denied).
   void DenyKey(RegistryRoot root, const std::string& path, int32_t status);
+  // Makes every QueryValueData fail with `status`; 0 turns the fault off.
+  void FailDataReads(int32_t status) { data_status_ = status; }
 
   int open_keys() const { return static_cast<int>(open_.size()); }
   int opens() const { return opens_; }
@@ -50,6 +52,7 @@ class FakeRegistry : public Registry {
   std::map<RegistryKey, std::string> open_;
   RegistryKey next_handle_ = 0x100;
   int opens_ = 0;
+  int32_t data_status_ = 0;
 };
 
 }  // namespace vlrna
