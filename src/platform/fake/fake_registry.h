@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "platform/registry.h"
 
@@ -27,6 +28,9 @@ class FakeRegistry : public Registry {
   // Makes every QueryValueData fail with `status`; 0 turns the fault off.
   void FailDataReads(int32_t status) { data_status_ = status; }
 
+  // What LoadProblems reports.
+  std::vector<RegistryLoadProblem> load_problems;
+
   int open_keys() const { return static_cast<int>(open_.size()); }
   int opens() const { return opens_; }
 
@@ -35,6 +39,7 @@ class FakeRegistry : public Registry {
   int32_t QueryValueData(RegistryKey key, const std::string& name, uint8_t* data,
                          uint32_t* size) override;
   int32_t CloseKey(RegistryKey key) override;
+  std::vector<RegistryLoadProblem> LoadProblems() const override { return load_problems; }
 
  private:
   struct Value {
