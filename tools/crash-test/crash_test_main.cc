@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "platform/posix/test_prefix.h"
+#include "simconfig/autogen_test_files.h"
 
 namespace vlrna {
 namespace {
@@ -27,6 +28,8 @@ namespace {
 const char kScenery[] = "drive_c/Sim/Scenery.cfg";
 const char kBackup[] = "drive_c/Sim/Scenery.cfg.vlrna.bak";
 const char kTerrain[] = "drive_c/Sim/fsx.cfg";
+const char kAutogen[] = "drive_c/Sim/Autogen/AutogenDescriptions.spb";
+const char kAutogenBackup[] = "drive_c/Sim/Autogen/AutogenDescriptions.spb.copy";
 const char kOldScenery[] =
     "[General]\r\nTitle=FS World\r\n\r\n[Area.001]\r\nTitle=Default Terrain\r\n"
     "Local=Scenery\\World\r\nLayer=1\r\nActive=TRUE\r\nRequired=FALSE\r\n\r\n"
@@ -38,7 +41,13 @@ const char kOldTerrain[] =
 struct State {
   std::string scenery;
   std::string terrain;
+  std::string autogen;
 };
+
+const std::string& OldAutogen() {
+  static const std::string bytes = AutogenFile({"{0a1b2c3d-0000}", "{0a1b2c3d-0001}"});
+  return bytes;
+}
 
 void Reset(const TestPrefix& prefix) {
   std::filesystem::remove_all(prefix.Path("drive_c/Sim"));
@@ -46,6 +55,7 @@ void Reset(const TestPrefix& prefix) {
   prefix.MakeFolder("drive_c/users/pilot");
   prefix.Write(kScenery, kOldScenery);
   prefix.Write(kTerrain, kOldTerrain);
+  prefix.Write(kAutogen, OldAutogen());
 }
 
 // Runs the driver over the prefix, killed after `delay_us` unless that is
@@ -69,7 +79,7 @@ bool Run(const std::string& driver, const std::string& root, long delay_us) {
 
 std::vector<std::string> Temporaries(const TestPrefix& prefix) {
   std::vector<std::string> found;
-  for (const auto& e : std::filesystem::directory_iterator(prefix.Path("drive_c/Sim"))) {
+  for (const auto& e : std::filesystem::recursive_directory_iterator(prefix.Path("drive_c/Sim"))) {
     std::string name = e.path().filename().string();
     if (name.find(".vlrna-") != std::string::npos) found.push_back(name);
   }
@@ -83,8 +93,14 @@ std::string Check(const TestPrefix& prefix, const State& now, bool rerun) {
   std::string terrain = prefix.Read(kTerrain);
   if (scenery != now.scenery && (rerun || scenery != kOldScenery)) return "Scenery.cfg damaged";
   if (terrain != now.terrain && (rerun || terrain != kOldTerrain)) return "fsx.cfg damaged";
+  std::string autogen = prefix.Read(kAutogen);
+  if (autogen != now.autogen && (rerun || autogen != OldAutogen())) return "autogen damaged";
   bool backup = std::filesystem::exists(prefix.Path(kBackup));
   if ((backup || rerun) && prefix.Read(kBackup) != kOldScenery) return "backup not the original";
+  backup = std::filesystem::exists(prefix.Path(kAutogenBackup));
+  if ((backup || rerun) && prefix.Read(kAutogenBackup) != OldAutogen()) {
+    return "autogen copy not the original";
+  }
   if (rerun && !Temporaries(prefix).empty()) return "left " + Temporaries(prefix).front();
   return "";
 }
@@ -106,7 +122,11 @@ int Main(int argc, char** argv) {
   long full_us = static_cast<long>(std::chrono::duration_cast<std::chrono::microseconds>(
                                        std::chrono::steady_clock::now() - start)
                                        .count());
-  const State now{prefix.Read(kScenery), prefix.Read(kTerrain)};
+  const State now{prefix.Read(kScenery), prefix.Read(kTerrain), prefix.Read(kAutogen)};
+  if (now.autogen == OldAutogen()) {
+    std::fprintf(stderr, "vlrna-crash-test: the driver left the autogen file as it was\n");
+    return 2;
+  }
   std::random_device seed_source;
   unsigned seed = seed_source();
   std::mt19937 random(seed);

@@ -3,8 +3,10 @@
 //
 //   vlrna-edit-driver PREFIX
 //
-// Registers the scenery areas in C:\Sim\Scenery.cfg and raises the terrain
-// setting in C:\Sim\fsx.cfg; the log goes to C:\users\pilot.
+// Registers the scenery areas in C:\Sim\Scenery.cfg, patches
+// C:\Sim\Autogen\AutogenDescriptions.spb with a test definition block and
+// raises the terrain setting in C:\Sim\fsx.cfg; the log goes to
+// C:\users\pilot.
 #include <cstdio>
 #include <exception>
 
@@ -13,6 +15,8 @@
 #include "platform/runtime_error.h"
 #include "shell/context.h"
 #include "shell/install_log.h"
+#include "simconfig/autogen_patch.h"
+#include "simconfig/autogen_test_files.h"
 #include "simconfig/ini_service.h"
 #include "simconfig/scenery_library.h"
 #include "simconfig/terrain_setting.h"
@@ -33,6 +37,8 @@ int main(int argc, char** argv) {
     state.gsInstPath = "D:\\Scenery\\vlrna\\";
     vlrna::IniService ini(platform.files, platform.code_page);
     vlrna::RegisterSceneryAreas(ctx, ini, "C:\\Sim\\Scenery.cfg");
+    state.gSpbDefinition = vlrna::DefinitionBlock();
+    vlrna::PatchAutogenDescriptions(ctx, "C:\\Sim\\Autogen\\AutogenDescriptions.spb");
     vlrna::SetAutogenPolygonPixels(ctx, ini, "C:\\Sim\\fsx.cfg");
   } catch (const vlrna::RuntimeError& e) {
     std::fprintf(stderr, "vlrna-edit-driver: %s\n", e.description().c_str());
