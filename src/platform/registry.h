@@ -1,8 +1,10 @@
 #ifndef VLRNA_PLATFORM_REGISTRY_H_
 #define VLRNA_PLATFORM_REGISTRY_H_
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace vlrna {
 
@@ -30,6 +32,15 @@ enum RegistryStatus : int32_t {
 
 using RegistryKey = uint64_t;
 
+// A store of registry data that could not be read whole when the registry
+// was loaded: what was read is used, the rest is missing.
+struct RegistryLoadProblem {
+  std::string store;         // the file the data came from
+  size_t skipped_lines = 0;  // lines left out; 0 when the file could not be read at all
+  std::string first;         // the first of them ("line 12: malformed value data"), or why
+                             // the file could not be read
+};
+
 // Read-only access to the Windows registry: the four operations that the
 // registry routine of the wizard needs, with the results the ANSI Win32 calls
 // give. Strings come back as bytes in the system's ANSI code page.
@@ -52,6 +63,10 @@ class Registry {
                                  uint32_t* size) = 0;
 
   virtual int32_t CloseKey(RegistryKey key) = 0;
+
+  // The stores that could not be read whole, for the log; a registry that
+  // reads nothing from files has none.
+  virtual std::vector<RegistryLoadProblem> LoadProblems() const { return {}; }
 };
 
 }  // namespace vlrna

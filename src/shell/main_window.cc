@@ -47,6 +47,7 @@ MainWindow::MainWindow(Context& ctx, PageFlow& flow)
 
 void MainWindow::Load() {
   StartLog();
+  LogRegistryProblems();
   FindFolders();
   ScreenInfo screen = ctx_.platform.window.Screen();
   double width = static_cast<double>(screen.width_twips) / screen.twips_per_pixel_x;
@@ -73,6 +74,19 @@ void MainWindow::StartLog() {
   WriteLog(ctx_, std::string(kAppTitle) + " " + std::to_string(v.major) + "." +
                      std::to_string(v.minor) + "." + std::to_string(v.revision));
   WriteLog(ctx_, rule);
+}
+
+// A damaged registry file reads as if the lost lines were missing, which can
+// make a simulator "not found": the log says why.
+void MainWindow::LogRegistryProblems() {
+  for (const RegistryLoadProblem& p : ctx_.platform.registry.LoadProblems()) {
+    if (p.skipped_lines == 0) {
+      WriteLog(ctx_, "Registry file '" + p.store + "' not read: " + p.first);
+    } else {
+      WriteLog(ctx_, "Registry file '" + p.store + "' damaged: " + std::to_string(p.skipped_lines) +
+                         " lines skipped, the first at " + p.first);
+    }
+  }
 }
 
 void MainWindow::FindFolders() {

@@ -27,6 +27,7 @@ class MainWindow : public Page {
 
  private:
   void StartLog();
+  void LogRegistryProblems();
   void FindFolders();
   void PlaceBackground(const ScreenInfo& screen);
   void NormaliseLanguage();

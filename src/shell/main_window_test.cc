@@ -68,6 +68,21 @@ TEST_F(StartupTest, LogsItsFindingsInOrderAndShowsTheLanguagePageOverTheMainWind
   EXPECT_EQ(setup->top, (768 * 15 - 3510) / 2);
 }
 
+TEST_F(StartupTest, DamagedRegistryFilesAreLoggedOnceAfterTheHeader) {
+  fake.registry.load_problems = {{"/p/system.reg", 0, "cannot be read"},
+                                 {"/p/user.reg", 3, "line 12: malformed value data"}};
+  wizard.Start();
+  const std::string stamp = "2026.12.05  10:07:33 | ";
+  const std::string header = stamp + std::string(68, '-') + "\r\n";
+  std::string log = Log();
+  EXPECT_EQ(log.substr(0, log.find("Applicationpath")),
+            header + stamp + "Veltrona Zozo 4.3.217\r\n" + header + stamp +
+                "Registry file '/p/system.reg' not read: cannot be read\r\n" + stamp +
+                "Registry file '/p/user.reg' damaged: 3 lines skipped, the first at line 12: "
+                "malformed value data\r\n" +
+                stamp);
+}
+
 TEST_F(StartupTest, DriveListsKeepLargeFixedDrivesAndEveryCdDrive) {
   fake.drives.drives = {
       {"c: [system]", kDriveFixed, 14'000'000'000ull, true},

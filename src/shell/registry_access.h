@@ -13,9 +13,10 @@ inline constexpr char kRegistryErrorBox[] = "registry-error";
 
 // Reads one registry value as text. `root` 0 is HKEY_LOCAL_MACHINE, 1 is
 // HKEY_CURRENT_USER; any other root fails like a key that cannot be opened.
-// `value` is emptied first. Returns the status of opening the key when that
-// fails, else 0 (also for a missing value or a type other than a string or a
-// 32-bit number, which leave `value` empty). Strings lose their terminator and
+// `value` is emptied first. Returns the status of opening the key or of
+// reading the value when that fails, which leaves `value` empty, else 0 (also
+// for a missing value or a type other than a string or a 32-bit number, which
+// leave `value` empty). Strings lose their terminator and
 // every NUL; numbers come as signed decimal text. A string longer than 511
 // characters, or any other run-time error, ends the program through
 // ReportRegistryError.

@@ -59,6 +59,21 @@ TEST_F(GetRegistryTest, ValueTypes) {
   EXPECT_EQ(fake.registry.open_keys(), 0);
 }
 
+TEST_F(GetRegistryTest, AFailedReadReturnsItsStatusAndNoValue) {
+  fake.registry.SetString(kUser, "K", "path", "C:\\FSX");
+  fake.registry.SetDword(kUser, "K", "number", 7);
+  for (int32_t status : {kRegAccessDenied, kRegFileNotFound}) {  // locked, or gone meanwhile
+    fake.registry.FailDataReads(status);
+    for (const char* name : {"path", "number"}) {
+      SCOPED_TRACE(std::string(name) + " " + std::to_string(status));
+      value = "left over";
+      EXPECT_EQ(Get(1, "K", name), status);
+      EXPECT_EQ(value, "");
+    }
+  }
+  EXPECT_EQ(fake.registry.open_keys(), 0);
+}
+
 TEST_F(GetRegistryTest, A511CharacterStringFitsAndA512CharacterOneEndsTheProgram) {
   state.gsUserDir = "C:\\Users\\pilot";
   state.gsLogFile = "VLRNA.LOG";

@@ -13,6 +13,16 @@ const char kSource[] = "IniService";
 // over many simulators from holding every file it looked at.
 constexpr size_t kMaxParsedFiles = 8;
 
+void RefuseUnsafe(const std::string& path, const std::string& section, const std::string& key,
+                  const std::string& value) {
+  if (!IsSafeIniSection(section) || !IsSafeIniKey(key) || !IsSafeIniValue(value)) {
+    throw RuntimeError(kErrInvalidCall,
+                       "Refused to write [" + section + "] " + key + " to " + path +
+                           ": a name or the value would break the file's lines",
+                       kSource);
+  }
+}
+
 }  // namespace
 
 IniService::IniService(Files& files, const AnsiCodePage& code_page, bool reuse_parsed)
@@ -60,21 +70,30 @@ std::string IniService::Read(const std::string& path, const std::string& section
 
 void IniService::Write(const std::string& path, const std::string& section, const std::string& key,
                        const std::string& value) {
-  if (!IsSafeIniSection(section) || !IsSafeIniKey(key) || !IsSafeIniValue(value)) {
-    throw RuntimeError(kErrInvalidCall,
-                       "Refused to write [" + section + "] " + key + " to " + path +
-                           ": a name or the value would break the file's lines",
-                       kSource);
-  }
-  IniDocument document(code_page_);
-  if (Load(path) != nullptr) {
-    // Taken out while it is edited: should the replace fail, the next call
-    // reads the file again.
-    auto it = parsed_.find(path);
-    document = std::move(it->second.document);
-    parsed_.erase(it);
-  }
+  RefuseUnsafe(path, section, key, value);  // before the file is read
+  IniDocument document = Edit(path);
   document.Set(section, key, value);
+  Replace(path, std::move(document));
+}
+
+IniDocument IniService::Edit(const std::string& path) {
+  if (Load(path) == nullptr) return IniDocument(code_page_);
+  // Taken out while it is edited: should the edit be dropped or the replace
+  // fail, the next call reads the file again.
+  auto it = parsed_.find(path);
+  IniDocument document = std::move(it->second.document);
+  parsed_.erase(it);
+  return document;
+}
+
+void IniService::Set(IniDocument& document, const std::string& path, const std::string& section,
+                     const std::string& key, const std::string& value) {
+  RefuseUnsafe(path, section, key, value);
+  document.Set(section, key, value);
+}
+
+void IniService::Replace(const std::string& path, IniDocument document) {
+  parsed_.erase(path);
   files_.ReplaceFileAtomically(path, document.Bytes());
   FileStamp stamp = files_.Stamp(path);
   if (stamp.exists) parsed_.insert_or_assign(path, Parsed{stamp, std::move(document)});

@@ -61,6 +61,18 @@ class IniService {
   void Write(const std::string& path, const std::string& section, const std::string& key,
              const std::string& value);
 
+  // An edit of many values that reaches the disk as one replacement, so that
+  // a crash leaves the file with all of them or none: Edit gives the file's
+  // content (an empty document when the file is missing), Set changes it as
+  // Write would, and Replace writes it as Write does. The bytes are those that
+  // the same values written one by one give. Edit raises like Write when the
+  // file cannot be read; Set raises 5 as Write does; Replace raises the
+  // backend's error.
+  IniDocument Edit(const std::string& path);
+  static void Set(IniDocument& document, const std::string& path, const std::string& section,
+                  const std::string& key, const std::string& value);
+  void Replace(const std::string& path, IniDocument document);
+
  private:
   struct Parsed {
     FileStamp stamp;

@@ -1,6 +1,8 @@
 #include "simconfig/scenery_library.h"
 
 #include <cstdio>
+#include <utility>
+#include <vector>
 
 #include "platform/ascii_case.h"
 #include "platform/runtime_error.h"
@@ -32,11 +34,10 @@ std::string AreaSection(int number) {
 
 // The number for a new area after `highest`: the next one, or, when that
 // would need four digits, the lowest number that holds no area.
-int16_t NextAreaNumber(IniService& ini, const std::string& cfg, int16_t highest) {
+int16_t NextAreaNumber(const IniDocument& cfg_text, const std::string& cfg, int16_t highest) {
   if (highest < kHighestArea) return static_cast<int16_t>(highest + 1);
-  const IniDocument* view = ini.View(cfg);
   for (int n = 0; n <= kHighestArea; ++n) {
-    if (IniService::ValueIn(view, AreaSection(n), "layer", "").empty()) {
+    if (IniService::ValueIn(&cfg_text, AreaSection(n), "layer", "").empty()) {
       return static_cast<int16_t>(n);
     }
   }
@@ -45,11 +46,7 @@ int16_t NextAreaNumber(IniService& ini, const std::string& cfg, int16_t highest)
                      "SceneryLibrary");
 }
 
-}  // namespace
-
-bool FindSceneryArea(IniService& ini, const std::string& file, const std::string& marker,
-                     int16_t& area, int16_t& layer) {
-  const IniDocument* view = ini.View(file);
+bool ScanAreas(const IniDocument* view, const std::string& marker, int16_t& area, int16_t& layer) {
   for (int n = 0; n <= kHighestArea; ++n) {
     std::string section = AreaSection(n);
     std::string value = IniService::ValueIn(view, section, "layer", "");
@@ -68,26 +65,58 @@ bool FindSceneryArea(IniService& ini, const std::string& file, const std::string
   return false;
 }
 
-void RegisterSceneryAreas(Context& ctx, IniService& ini, const std::string& cfg) {
+// The backup holds the library as the user had it before the package first
+// edited it. A backup that exists already is that file and is kept: a copy
+// taken now could hold an earlier installation's entries, or a library that
+// another program left damaged.
+void BackUpLibrary(Context& ctx, const std::string& cfg) {
+  const std::string backup = cfg + ".vlrna.bak";
+  if (ctx.platform.files.Stamp(backup).exists) {
+    WriteLog(ctx, "Copy of 'scenery.cfg' kept: " + backup);
+    return;
+  }
   WriteLog(ctx, "Copy of 'scenery.cfg' written");
-  ctx.platform.files.CopyFile(cfg, cfg + ".vlrna.bak");
+  ctx.platform.files.CopyFile(cfg, backup);
+}
+
+// Sets the keys of `entry` in the area `area`; returns the entry's log line.
+std::string SetEntry(Context& ctx, IniDocument& cfg_text, const std::string& cfg,
+                     const SceneryEntry& entry, int16_t area, int16_t layer) {
+  std::string section = AreaSection(area);
+  IniService::Set(cfg_text, cfg, section, "Title", entry.title);
+  IniService::Set(cfg_text, cfg, section, "Active", "True");
+  IniService::Set(cfg_text, cfg, section, "Layer", std::to_string(layer));
+  IniService::Set(cfg_text, cfg, section, "Local", ctx.state.gsInstPath + entry.subfolder);
+  IniService::Set(cfg_text, cfg, section, "Required", "False");
+  return "Entry in 'scenery.cfg' written! Layer " + std::to_string(layer) + " , Area " +
+         std::to_string(area);
+}
+
+}  // namespace
+
+bool FindSceneryArea(IniService& ini, const std::string& file, const std::string& marker,
+                     int16_t& area, int16_t& layer) {
+  return ScanAreas(ini.View(file), marker, area, layer);
+}
+
+void RegisterSceneryAreas(Context& ctx, IniService& ini, const std::string& cfg) {
+  BackUpLibrary(ctx, cfg);
   WriteLog(ctx, "Editing '" + cfg + "'");
+  // Every entry is set in memory, each scan seeing the entries set before it,
+  // and the library is replaced once: a crash leaves all six or none.
+  IniDocument cfg_text = ini.Edit(cfg);
+  std::vector<std::string> lines;
   int16_t area = 0;
   int16_t layer = 0;
   for (const SceneryEntry& entry : kSceneryEntries) {
-    if (!FindSceneryArea(ini, cfg, entry.marker, area, layer)) {
+    if (!ScanAreas(&cfg_text, entry.marker, area, layer)) {
       layer = Increment16(layer, "layer for " + std::string(entry.title));
-      area = NextAreaNumber(ini, cfg, area);
+      area = NextAreaNumber(cfg_text, cfg, area);
     }
-    std::string section = AreaSection(area);
-    ini.Write(cfg, section, "Title", entry.title);
-    ini.Write(cfg, section, "Active", "True");
-    ini.Write(cfg, section, "Layer", std::to_string(layer));
-    ini.Write(cfg, section, "Local", ctx.state.gsInstPath + entry.subfolder);
-    ini.Write(cfg, section, "Required", "False");
-    WriteLog(ctx, "Entry in 'scenery.cfg' written! Layer " + std::to_string(layer) + " , Area " +
-                      std::to_string(area));
+    lines.push_back(SetEntry(ctx, cfg_text, cfg, entry, area, layer));
   }
+  ini.Replace(cfg, std::move(cfg_text));
+  for (const std::string& line : lines) WriteLog(ctx, line);
 }
 
 std::string FindExistingInstallation(Context& ctx, IniService& ini) {

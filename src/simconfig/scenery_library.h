@@ -35,14 +35,16 @@ bool FindSceneryArea(IniService& ini, const std::string& file, const std::string
                      int16_t& area, int16_t& layer);
 
 // Registers the six entries in the scenery library `cfg`: copies it to
-// cfg + ".vlrna.bak" (replacing an older backup), then rewrites an entry
-// found by its marker in its own section with its own layer, and adds a
+// cfg + ".vlrna.bak" when no backup exists yet (an existing one holds the
+// library from before the first installation and is kept), then rewrites an
+// entry found by its marker in its own section with its own layer, and adds a
 // missing one after the highest area number and layer. Each entry gets the
-// keys Title, Active, Layer, Local (gsInstPath + sub-folder) and Required, each
-// by its own atomic write, and a log line. When the next number would be 1000
-// the lowest number without an area is taken instead.
-// Raises RuntimeError: the copy's error before anything is written; a failed
-// write (the entry's log line is then not written); 6 (Overflow) when the
+// keys Title, Active, Layer, Local (gsInstPath + sub-folder) and Required.
+// All six entries reach the file in one atomic replacement, after which each
+// gets its log line. When the next number would be 1000 the lowest number
+// without an area is taken instead.
+// Raises RuntimeError, with the library left as it was: the copy's error; a
+// failed write (no entry's log line is then written); 6 (Overflow) when the
 // layer would pass 32767 or no area number from 000 to 999 is free.
 void RegisterSceneryAreas(Context& ctx, IniService& ini, const std::string& cfg);
 

@@ -32,7 +32,8 @@ class SceneryLibraryTest : public ::testing::Test {
     state.gsInstPath = "D:\\Scenery\\vlrna\\";
   }
 
-  std::string Log() { return fake.files.Content("C:\\Users\\pilot\\VLRNA_2612051007.LOG"); }
+  static std::string LogFileName() { return "C:\\Users\\pilot\\VLRNA_2612051007.LOG"; }
+  std::string Log() { return fake.files.Content(LogFileName()); }
   std::string Read(const std::string& section, const std::string& key) {
     return ReadIniValue(ini, kCfg, section, key, "<missing>");
   }
@@ -63,7 +64,7 @@ TEST_F(SceneryLibraryTest, AFileWithoutAreasGetsAreasOneToSix) {
             "[General]\r\nTitle=FS World\r\n");
   EXPECT_EQ(Read("Area.006", "Title"), "Veltrona ZZQB Morwitz MIL");
   EXPECT_EQ(Read("Area.006", "Local"), "D:\\Scenery\\vlrna\\zzqb");
-  // The backup comes first, then 30 separate replacements of the file.
+  // The backup comes first, then one replacement of the file.
   const auto& journal = fake.files.journal();
   size_t copies = 0, replaces = 0;
   for (const std::string& entry : journal) {
@@ -71,7 +72,7 @@ TEST_F(SceneryLibraryTest, AFileWithoutAreasGetsAreasOneToSix) {
     replaces += entry == std::string("replace ") + kCfg;
   }
   EXPECT_EQ(copies, 1u);
-  EXPECT_EQ(replaces, 30u);
+  EXPECT_EQ(replaces, 1u);
   std::string expected = "[General]\r\nTitle=FS World\r\n";
   for (int i = 0; i < 6; ++i) {
     const SceneryEntry& e = kSceneryEntries[i];
@@ -174,18 +175,68 @@ TEST_F(SceneryLibraryTest, FailuresStopBeforeTheLogClaimsAWrite) {
   EXPECT_EQ(Log(), std::string(kStamp) + "Copy of 'scenery.cfg' written\r\n");
 }
 
-TEST_F(SceneryLibraryTest, AFailedWriteIsRaisedAndNotLoggedAsWritten) {
-  fake.files.AddFile(kCfg, "[General]\r\n");
+TEST_F(SceneryLibraryTest, AFailedWriteAtAnyMomentLeavesTheOldOrTheWholeNewLibrary) {
+  const std::string old_cfg = "[General]\r\n";
+  fake.files.AddFile(kCfg, old_cfg);
+  RegisterSceneryAreas(ctx, ini, kCfg);
+  const std::string new_cfg = fake.files.Content(kCfg);
   FaultInjectingFiles faulty(fake.files);
   Platform platform{fake.registry, faulty,     fake.drives, fake.processes,
                     fake.system,   fake.sound, fake.window, fake.code_page};
   Context faulty_ctx{state, platform};
   IniService faulty_ini(faulty, fake.code_page);
-  faulty.FailNth(FaultInjectingFiles::Op::kReplace, 8, kErrDiskFull);  // entry 2, third key
-  EXPECT_THROW(RegisterSceneryAreas(faulty_ctx, faulty_ini, kCfg), RuntimeError);
-  EXPECT_EQ(Registered(), std::vector<std::string>{"1/1"});
-  EXPECT_EQ(Read("Area.002", "Active"), "True");
-  EXPECT_EQ(Read("Area.002", "Layer"), "<missing>");
+  for (int nth = 1; nth <= 30; ++nth) {  // any of the writes the six entries could take
+    SCOPED_TRACE(nth);
+    fake.files.AddFile(kCfg, old_cfg);
+    fake.files.Remove(LogFileName());
+    faulty.FailNth(FaultInjectingFiles::Op::kReplace, nth, kErrDiskFull);
+    try {
+      RegisterSceneryAreas(faulty_ctx, faulty_ini, kCfg);
+      EXPECT_EQ(fake.files.Content(kCfg), new_cfg);
+    } catch (const RuntimeError&) {
+      EXPECT_EQ(fake.files.Content(kCfg), old_cfg);
+      EXPECT_EQ(Registered(), std::vector<std::string>{});  // no entry claimed
+    }
+  }
+}
+
+TEST_F(SceneryLibraryTest, ARerunKeepsTheBackupOfTheUsersLibrary) {
+  const std::string backup = std::string(kCfg) + ".vlrna.bak";
+  fake.files.AddFile(kCfg, Area(1, "1", "a"));
+  RegisterSceneryAreas(ctx, ini, kCfg);
+  // Damaged since by hand or by another program: an area without its Local.
+  std::string damaged = fake.files.Content(kCfg);
+  size_t local = damaged.find("Local=D:\\Scenery\\vlrna\\ortho");
+  damaged.erase(local, damaged.find('\n', local) + 1 - local);
+  fake.files.AddFile(kCfg, damaged);
+  RegisterSceneryAreas(ctx, ini, kCfg);
+  EXPECT_EQ(fake.files.Content(backup), Area(1, "1", "a"));
+  EXPECT_NE(Log().find("Copy of 'scenery.cfg' kept: " + backup + "\r\n"), std::string::npos);
+}
+
+TEST_F(SceneryLibraryTest, TheOneReplacementHoldsTheBytesOfKeyByKeyWrites) {
+  const std::string reference = "C:\\reference.cfg";
+  const std::string start = Area(1, "1", "a") + "; a comment\n" +
+                            Area(3, "3", "E:\\Old\\VLRNA\\DEM") + Area(9, "40", "b") +
+                            "[Area.004]\r\nLayer = 4\r\n  Local=x\\vlrna\\ortho ";
+  fake.files.AddFile(kCfg, start);
+  fake.files.AddFile(reference, start);
+  RegisterSceneryAreas(ctx, ini, kCfg);
+  const std::vector<std::string> registered = Registered();
+  ASSERT_EQ(registered.size(), kSceneryEntries.size());
+  for (size_t i = 0; i < registered.size(); ++i) {
+    const std::string& layer_area = registered[i];
+    std::string layer = layer_area.substr(0, layer_area.find('/'));
+    char section[16];
+    std::snprintf(section, sizeof section, "Area.%03d",
+                  std::stoi(layer_area.substr(layer_area.find('/') + 1)));
+    ini.Write(reference, section, "Title", kSceneryEntries[i].title);
+    ini.Write(reference, section, "Active", "True");
+    ini.Write(reference, section, "Layer", layer);
+    ini.Write(reference, section, "Local", state.gsInstPath + kSceneryEntries[i].subfolder);
+    ini.Write(reference, section, "Required", "False");
+  }
+  EXPECT_EQ(fake.files.Content(kCfg), fake.files.Content(reference));
 }
 
 TEST_F(SceneryLibraryTest, ARegistrationParsesTheFileOnceAndSeesLaterChanges) {

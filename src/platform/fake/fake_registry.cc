@@ -66,6 +66,7 @@ int32_t FakeRegistry::QueryValueType(RegistryKey key, const std::string& name, u
 int32_t FakeRegistry::QueryValueData(RegistryKey key, const std::string& name, uint8_t* data,
                                      uint32_t* size) {
   if (open_.count(key) == 0) return kRegInvalidHandle;
+  if (data_status_ != 0) return data_status_;
   const Value* v = Find(key, name);
   if (v == nullptr) return kRegFileNotFound;
   if (v->data.size() > *size) {

@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "platform/registry.h"
 
@@ -24,6 +25,11 @@ class FakeRegistry : public Registry {
               std::string data);
   // Makes opening the key fail with `status` (5: access denied).
   void DenyKey(RegistryRoot root, const std::string& path, int32_t status);
+  // Makes every QueryValueData fail with `status`; 0 turns the fault off.
+  void FailDataReads(int32_t status) { data_status_ = status; }
+
+  // What LoadProblems reports.
+  std::vector<RegistryLoadProblem> load_problems;
 
   int open_keys() const { return static_cast<int>(open_.size()); }
   int opens() const { return opens_; }
@@ -33,6 +39,7 @@ class FakeRegistry : public Registry {
   int32_t QueryValueData(RegistryKey key, const std::string& name, uint8_t* data,
                          uint32_t* size) override;
   int32_t CloseKey(RegistryKey key) override;
+  std::vector<RegistryLoadProblem> LoadProblems() const override { return load_problems; }
 
  private:
   struct Value {
@@ -50,6 +57,7 @@ class FakeRegistry : public Registry {
   std::map<RegistryKey, std::string> open_;
   RegistryKey next_handle_ = 0x100;
   int opens_ = 0;
+  int32_t data_status_ = 0;
 };
 
 }  // namespace vlrna

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstddef>
 #include <cstdlib>
 #include <memory>
 
@@ -52,6 +53,38 @@ std::string ParentOf(const std::string& unix_path) {
 
 std::string NameOf(const std::string& unix_path) {
   return unix_path.substr(unix_path.find_last_of('/') + 1);
+}
+
+// The name of a temporary file for `name` before mkostemp fills in its
+// last six characters.
+std::string TemporaryPattern(const std::string& name) { return "." + name + ".vlrna-XXXXXX"; }
+
+// Whether `entry` is a name TemporaryPattern(name) gives.
+bool IsTemporaryOf(const std::string& entry, const std::string& name) {
+  const std::string pattern = TemporaryPattern(name);
+  const size_t fixed = pattern.size() - 6;
+  if (entry.size() != pattern.size() || entry.compare(0, fixed, pattern, 0, fixed) != 0) {
+    return false;
+  }
+  return std::all_of(entry.begin() + static_cast<std::ptrdiff_t>(fixed), entry.end(), [](char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+  });
+}
+
+// Removes the temporary files for `name` in `folder` that a run killed
+// between making one and renaming it left behind: plain files of this user
+// with exactly such a name. Failures are ignored; they only leave litter.
+void RemoveLeftoversOf(const std::string& folder, const std::string& name) {
+  std::unique_ptr<DIR, DirCloser> dir(opendir(folder.c_str()));
+  if (!dir) return;
+  while (dirent* e = readdir(dir.get())) {
+    if (!IsTemporaryOf(e->d_name, name)) continue;
+    std::string path = folder + "/" + e->d_name;
+    struct stat st;
+    if (lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == geteuid()) {
+      unlink(path.c_str());
+    }
+  }
 }
 
 bool StatIs(const std::string& path, mode_t kind) {
@@ -241,7 +274,8 @@ void PosixFiles::ReplaceFileAtomically(const std::string& path, std::string_view
 void PosixFiles::ReplaceWith(const std::string& windows_path, const std::string& target,
                              mode_t mode, const std::function<void(int fd)>& fill) {
   std::string folder = ParentOf(target);
-  std::string temp = folder + "/." + NameOf(target) + ".vlrna-XXXXXX";
+  RemoveLeftoversOf(folder, NameOf(target));
+  std::string temp = folder + "/" + TemporaryPattern(NameOf(target));
   int raw = mkostemp(temp.data(), O_CLOEXEC);
   if (raw < 0) throw Fail(windows_path, target, errno);
   ScopedFd out(raw);

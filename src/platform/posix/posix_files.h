@@ -36,7 +36,8 @@ class PosixFiles : public Files {
   // as Windows refuses it.
   void CopyFile(const std::string& from, const std::string& to) override;
   // A target that is a symbolic link is replaced where the link points, so
-  // the link stays.
+  // the link stays. Both this and CopyFile first remove the temporary files
+  // for the same target that a killed run left behind.
   void ReplaceFileAtomically(const std::string& path, std::string_view content) override;
   FileStamp Stamp(const std::string& path) override;
 

@@ -147,5 +147,38 @@ TEST_F(PosixFilesTest, AtomicReplaceKeepsPermissionsLinksAndTheOldFileOnFailure)
   EXPECT_TRUE(std::filesystem::is_directory(prefix_.Path("drive_c/FSX/Scenery")));
 }
 
+TEST_F(PosixFilesTest, AReplaceRemovesTheTemporaryFilesAKilledRunLeftForTheSameFile) {
+  struct Entry {
+    const char* name;
+    bool folder;
+    bool removed;
+  };
+  const Entry entries[] = {
+      {".Scenery.cfg.vlrna-a1B2c3", false, true},   {".Scenery.cfg.vlrna-ZZZZZZ", false, true},
+      {".Scenery.cfg.vlrna-a1B2c", false, false},    // not what the temporary name gives
+      {".Scenery.cfg.vlrna-a1B2c3d", false, false},  // the same
+      {".Scenery.cfg.vlrna-a1.2c3", false, false},   // the same
+      {".scenery.cfg.vlrna-a1B2c3", false, false},   // another file's
+      {".fsx.cfg.vlrna-a1B2c3", false, false},       // another file's
+      {"Scenery.cfg.vlrna-a1B2c3", false, false},    // not hidden: not ours
+      {".Scenery.cfg.vlrna-Folder", true, false},    // a folder is never ours
+  };
+  for (const Entry& e : entries) {
+    std::string path = std::string("drive_c/FSX/") + e.name;
+    if (e.folder) {
+      prefix_.MakeFolder(path);
+    } else {
+      prefix_.Write(path, "half");
+    }
+  }
+  files_.ReplaceFileAtomically("C:\\FSX\\Scenery.cfg", "[General]\r\n");
+  for (const Entry& e : entries) {
+    EXPECT_EQ(std::filesystem::exists(prefix_.Path(std::string("drive_c/FSX/") + e.name)),
+              !e.removed)
+        << e.name;
+  }
+  EXPECT_EQ(prefix_.Read("drive_c/FSX/Scenery.cfg"), "[General]\r\n");
+}
+
 }  // namespace
 }  // namespace vlrna

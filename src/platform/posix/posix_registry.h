@@ -3,6 +3,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "platform/posix/wine_prefix.h"
 #include "platform/registry.h"
@@ -24,6 +25,9 @@ class PosixRegistry : public Registry {
   int32_t QueryValueData(RegistryKey key, const std::string& name, uint8_t* data,
                          uint32_t* size) override;
   int32_t CloseKey(RegistryKey key) override;
+  std::vector<RegistryLoadProblem> LoadProblems() const override {
+    return prefix_.RegistryProblems();
+  }
 
  private:
   // The value `name` of an open key; sets *status when there is none.

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <optional>
+#include <vector>
 
 #include "platform/posix/test_prefix.h"
 
@@ -129,6 +131,23 @@ TEST_F(PosixRegistryTest, TheVolatileEnvironmentIsServedFromTheUserFolderWhenWin
   registry.QueryValueData(key, "AppData", reinterpret_cast<uint8_t*>(buffer), &size);
   EXPECT_EQ(std::string(buffer, size), std::string("C:\\users\\pilot\\Application Data\0", 32));
   registry.CloseKey(key);
+}
+
+TEST_F(PosixRegistryTest, RegistryFilesNotReadWholeAreReportedOnceEach) {
+  EXPECT_TRUE(registry_->LoadProblems().empty());
+  prefix_.SetUserReg("\n[Software\\\\Good] 1\n\"A\"=\"1\"\ngarbage\n\"B\"=hex:zz\n\"C\"=\"3\"\n");
+  std::remove(prefix_.Path("system.reg").c_str());
+  prefix_.MakeFolder("system.reg");  // there, but no file to read
+  WinePrefix wine = prefix_.Open();
+  PosixRegistry registry(wine);
+  std::vector<RegistryLoadProblem> problems = registry.LoadProblems();
+  ASSERT_EQ(problems.size(), 2u);
+  EXPECT_EQ(problems[0].store, prefix_.Path("system.reg"));
+  EXPECT_EQ(problems[0].skipped_lines, 0u);
+  EXPECT_EQ(problems[0].first, "cannot be read");
+  EXPECT_EQ(problems[1].store, prefix_.Path("user.reg"));
+  EXPECT_EQ(problems[1].skipped_lines, 2u);
+  EXPECT_NE(problems[1].first.find("line "), std::string::npos);
 }
 
 }  // namespace

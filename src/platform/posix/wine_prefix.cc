@@ -149,21 +149,30 @@ WinePrefix WinePrefix::Open(const std::string& unix_root) {
   return prefix;
 }
 
+namespace {
+
+// Reads one registry file; notes in `problems` when it could not be read
+// whole.
+RegHive LoadHive(const std::string& path, std::vector<RegistryLoadProblem>& problems) {
+  std::vector<std::string> unreadable;
+  RegHive hive = RegHive::Parse(ReadText(path, unreadable));
+  if (!unreadable.empty()) {
+    problems.push_back({path, 0, unreadable.front()});
+  } else if (!hive.problems().empty()) {
+    problems.push_back({path, hive.problems().size(), hive.problems().front()});
+  }
+  return hive;
+}
+
+}  // namespace
+
 void WinePrefix::LoadRegistry() {
-  std::vector<std::string> problems;
-  machine_ = RegHive::Parse(ReadText(root_ + "/system.reg", problems));
-  user_ = RegHive::Parse(ReadText(root_ + "/user.reg", problems));
+  machine_ = LoadHive(root_ + "/system.reg", registry_problems_);
+  user_ = LoadHive(root_ + "/user.reg", registry_problems_);
   std::string acp =
       StringValue(machine_, "System\\CurrentControlSet\\Control\\Nls\\CodePage", "ACP");
   uint32_t number = static_cast<uint32_t>(std::strtoul(acp.c_str(), nullptr, 10));
   code_page_ = PosixCodePage(number == 0 ? 1252 : number);
-}
-
-std::vector<std::string> WinePrefix::RegistryProblems() const {
-  std::vector<std::string> all;
-  for (const std::string& p : machine_.problems()) all.push_back("system.reg " + p);
-  for (const std::string& p : user_.problems()) all.push_back("user.reg " + p);
-  return all;
 }
 
 void WinePrefix::FindUser() {

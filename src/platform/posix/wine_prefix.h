@@ -7,6 +7,7 @@
 
 #include "platform/posix/posix_code_page.h"
 #include "platform/posix/reg_file.h"
+#include "platform/registry.h"
 
 namespace vlrna {
 
@@ -75,9 +76,9 @@ class WinePrefix {
   const RegHive& machine_hive() const { return machine_; }
   const RegHive& user_hive() const { return user_; }
 
-  // What could not be read in the registry files, one line each
-  // ("user.reg line 12: malformed value data").
-  std::vector<std::string> RegistryProblems() const;
+  // The registry files that could not be read whole, in the order they were
+  // read (system.reg, user.reg).
+  const std::vector<RegistryLoadProblem>& RegistryProblems() const { return registry_problems_; }
 
  private:
   WinePrefix() = default;
@@ -92,6 +93,7 @@ class WinePrefix {
   PosixCodePage code_page_;
   RegHive machine_;
   RegHive user_;
+  std::vector<RegistryLoadProblem> registry_problems_;
   std::string user_name_;
 };
 
