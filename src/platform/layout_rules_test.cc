@@ -34,9 +34,10 @@ TEST(LayoutRulesTest, TabWalksRowsFromTheTopEachFromTheLeft) {
 
 TEST(LayoutRulesTest, ALongLabelTakesTheRoomBelowBeforeItShrinks) {
   Page page("P", 7000, 5000);
-  const Control& label = Put(page, "Lab_1", ControlKind::kLabel, {100, 100, 3000, 400});
+  Put(page, "Lab_1", ControlKind::kLabel, {100, 100, 3000, 400});
   Put(page, "Lab_2", ControlKind::kLabel, {100, 1145, 3000, 400});
   Put(page, "Pic", ControlKind::kPicture, {5000, 600, 1000, 400});  // beside, not below
+  const Control& label = page["Lab_1"];
   EXPECT_EQ(RoomBelow(page, label), 1000);
 
   // A text of 100 twips per point: 10 points need 1000 twips and fit by
