@@ -8,10 +8,6 @@
 namespace vlrna {
 namespace {
 
-constexpr double kMegabyte = 1024.0 * 1024.0;
-
-std::string Megabytes(uint64_t bytes) { return std::to_string(std::llround(bytes / kMegabyte)); }
-
 std::string Speed(const ProgramState& state, const std::optional<double>& bytes_per_second) {
   if (!bytes_per_second) return "-";
   char text[32];
@@ -38,6 +34,8 @@ std::string FormatTimeLeft(int64_t seconds) {
   }
   return text;
 }
+
+std::string Megabytes(uint64_t bytes) { return std::to_string(std::llround(bytes / kMegabyte)); }
 
 std::string OverallLine(const ProgramState& state, const OverallFigures& figures) {
   const auto& texts = state.MessageCatalogue;

@@ -20,6 +20,11 @@ inline constexpr int kOverallLineAtLeastText = 66;  // an archive's size is stil
 // 66 with "%DONE%", "%TOTAL%" (a lower bound) and "%SPEED%".
 std::string OverallLine(const ProgramState& state, const OverallFigures& figures);
 
+inline constexpr double kMegabyte = 1024.0 * 1024.0;
+
+// Bytes as whole megabytes of 1,048,576 bytes, rounded.
+std::string Megabytes(uint64_t bytes);
+
 // A time left as "0:07", "12:30" or "1:02:03".
 std::string FormatTimeLeft(int64_t seconds);
 

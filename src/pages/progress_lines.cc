@@ -9,9 +9,6 @@ namespace vlrna {
 namespace {
 
 constexpr int64_t kEveryMs = 500;
-constexpr double kMegabyte = 1024.0 * 1024.0;
-
-std::string Megabytes(uint64_t bytes) { return std::to_string(std::llround(bytes / kMegabyte)); }
 
 }  // namespace
 
