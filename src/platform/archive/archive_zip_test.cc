@@ -283,6 +283,25 @@ TEST_F(ArchiveZipTest, ExistingFilesAreReplacedEvenWhenReadOnly) {
   EXPECT_EQ(Read(root_ / "c/FSX/Autogen/default.xml"), "new");
 }
 
+// A run killed part-way leaves the temporaries of the files it was writing;
+// the next run over the same folder removes those, and only those.
+TEST_F(ArchiveZipTest, LeftoversOfAKilledRunGoWithTheNextRun) {
+  fs::create_directories(root_ / "c/S/vlrna");
+  const std::vector<std::string> leftovers = {".tile.bgl.vlrna-4242-1", ".tile.bgl.vlrna-7-12"};
+  const std::vector<std::string> kept = {".other.bgl.vlrna-4242-2", ".tile.bgl.vlrna-x-1",
+                                         "tile.bgl.vlrna-4242-3", ".tile.bgl.vlrna-4242"};
+  for (const auto& name : leftovers) std::ofstream(root_ / "c/S/vlrna" / name) << "part";
+  for (const auto& name : kept) std::ofstream(root_ / "c/S/vlrna" / name) << "mine";
+  Build("setup.201", Encrypted(ZipEncryption::kTraditional),
+        [](ZipBuilder& zip) { ASSERT_TRUE(zip.AddFile("vlrna/tile.bgl", "tile")); });
+  ArchiveZip zip = MakeZip();
+  ASSERT_EQ(zip.zOpenZipFile("D:\\setup.201"), 0);
+  ASSERT_EQ(zip.zExtractAll("C:\\S\\", "B57A1CF7", 1, 1, 0, {}), 0) << zip.zGetLastErrorAsText();
+  for (const auto& name : leftovers) EXPECT_FALSE(fs::exists(root_ / "c/S/vlrna" / name)) << name;
+  for (const auto& name : kept) EXPECT_EQ(Read(root_ / "c/S/vlrna" / name), "mine") << name;
+  EXPECT_EQ(Read(root_ / "c/S/vlrna/tile.bgl"), "tile");
+}
+
 TEST_F(ArchiveZipTest, FlaggedAndUnflaggedNamesBecomeAnsiTexts) {
   ZipBuilder::Options unflagged = Encrypted(ZipEncryption::kNone);
   unflagged.name_code_page = "CP1252";

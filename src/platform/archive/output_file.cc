@@ -9,11 +9,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/archive/stale_temporaries.h"
+
 namespace vlrna {
 namespace {
-
-// Of the file's own name, in its temporary one.
-constexpr size_t kMaxNameKept = 200;
 
 std::atomic<uint64_t> temporary_count{0};
 
@@ -47,11 +46,7 @@ bool OutputFile::Create(const std::string& native_path, WriteFailure& failure) {
     fd_ = open(native_path.c_str(), O_WRONLY | O_CLOEXEC);
     return fd_ >= 0 || WriteFailed(errno, failure);
   }
-  // ".NAME.vlrna-N" beside it, the name cut so that the whole stays a name.
-  const size_t slash = native_path.rfind('/') + 1;
-  const std::string prefix = native_path.substr(0, slash) + "." +
-                             native_path.substr(slash, kMaxNameKept) + ".vlrna-" +
-                             std::to_string(getpid()) + "-";
+  const std::string prefix = TemporaryPrefix(native_path, getpid());
   for (int attempt = 0; attempt < 100; ++attempt) {
     std::string temporary = prefix + std::to_string(++temporary_count);
     fd_ = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);

@@ -1,0 +1,87 @@
+#include "tools/crash-test/edit_scenario.h"
+
+#include <filesystem>
+#include <vector>
+
+#include "platform/posix/test_prefix.h"
+#include "simconfig/autogen_test_files.h"
+
+namespace vlrna {
+namespace {
+
+const char kScenery[] = "drive_c/Sim/Scenery.cfg";
+const char kBackup[] = "drive_c/Sim/Scenery.cfg.vlrna.bak";
+const char kTerrain[] = "drive_c/Sim/fsx.cfg";
+const char kAutogen[] = "drive_c/Sim/Autogen/AutogenDescriptions.spb";
+const char kAutogenBackup[] = "drive_c/Sim/Autogen/AutogenDescriptions.spb.copy";
+const char kOldScenery[] =
+    "[General]\r\nTitle=FS World\r\n\r\n[Area.001]\r\nTitle=Default Terrain\r\n"
+    "Local=Scenery\\World\r\nLayer=1\r\nActive=TRUE\r\nRequired=FALSE\r\n\r\n"
+    "[Area.002]\r\nTitle=Addon\r\nLocal=Addon Scenery\r\nLayer=2\r\nActive=TRUE\r\n";
+const char kOldTerrain[] =
+    "[DISPLAY]\r\nTEXTURE_BANDWIDTH_MULT=40\r\n\r\n[TERRAIN]\r\n"
+    "IMAGE_PIXELS_FOR_AUTOGEN_POLYGONS=64\r\nLOD_RADIUS=4.5\r\n";
+
+const std::string& OldAutogen() {
+  static const std::string bytes = AutogenFile({"{0a1b2c3d-0000}", "{0a1b2c3d-0001}"});
+  return bytes;
+}
+
+class EditScenario : public CrashScenario {
+ public:
+  explicit EditScenario(std::string driver) : driver_(std::move(driver)) {}
+
+  void Reset() override {
+    std::filesystem::remove_all(prefix_.Path("drive_c/Sim"));
+    std::filesystem::remove_all(prefix_.Path("drive_c/users/pilot"));
+    prefix_.MakeFolder("drive_c/users/pilot");
+    prefix_.Write(kScenery, kOldScenery);
+    prefix_.Write(kTerrain, kOldTerrain);
+    prefix_.Write(kAutogen, OldAutogen());
+  }
+
+  std::vector<std::string> Command() const override { return {driver_, prefix_.root()}; }
+
+  std::string TakeFinalState() override {
+    scenery_ = prefix_.Read(kScenery);
+    terrain_ = prefix_.Read(kTerrain);
+    autogen_ = prefix_.Read(kAutogen);
+    return autogen_ == OldAutogen() ? "the driver left the autogen file as it was" : "";
+  }
+
+  std::string Check(bool rerun) const override {
+    const std::string scenery = prefix_.Read(kScenery);
+    const std::string terrain = prefix_.Read(kTerrain);
+    const std::string autogen = prefix_.Read(kAutogen);
+    if (scenery != scenery_ && (rerun || scenery != kOldScenery)) return "Scenery.cfg damaged";
+    if (terrain != terrain_ && (rerun || terrain != kOldTerrain)) return "fsx.cfg damaged";
+    if (autogen != autogen_ && (rerun || autogen != OldAutogen())) return "autogen damaged";
+    bool backup = std::filesystem::exists(prefix_.Path(kBackup));
+    if ((backup || rerun) && prefix_.Read(kBackup) != kOldScenery) return "backup not the original";
+    backup = std::filesystem::exists(prefix_.Path(kAutogenBackup));
+    if ((backup || rerun) && prefix_.Read(kAutogenBackup) != OldAutogen()) {
+      return "autogen copy not the original";
+    }
+    if (rerun) {
+      for (const auto& e :
+           std::filesystem::recursive_directory_iterator(prefix_.Path("drive_c/Sim"))) {
+        const std::string name = e.path().filename().string();
+        if (name.find(".vlrna-") != std::string::npos) return "left " + name;
+      }
+    }
+    return "";
+  }
+
+ private:
+  std::string driver_;
+  TestPrefix prefix_;
+  std::string scenery_, terrain_, autogen_;
+};
+
+}  // namespace
+
+std::unique_ptr<CrashScenario> MakeEditScenario(const std::string& driver) {
+  return std::make_unique<EditScenario>(driver);
+}
+
+}  // namespace vlrna
