@@ -10,11 +10,8 @@
 #include <random>
 
 namespace vlrna {
-namespace {
-
-// Runs the command, killed after `delay_us` unless that is negative. True
-// when it ran to its end with status 0. Its output goes nowhere.
-bool Run(const std::vector<std::string>& command, long delay_us) {
+bool RunCommand(const std::vector<std::string>& command, long delay_us,
+                const std::string& error_file) {
   std::vector<char*> argv;
   for (const std::string& arg : command) argv.push_back(const_cast<char*>(arg.c_str()));
   argv.push_back(nullptr);
@@ -23,6 +20,10 @@ bool Run(const std::vector<std::string>& command, long delay_us) {
   if (pid == 0) {
     int null = open("/dev/null", O_WRONLY);
     if (null >= 0) dup2(null, STDOUT_FILENO);
+    if (!error_file.empty()) {
+      int error = open(error_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+      if (error >= 0) dup2(error, STDERR_FILENO);
+    }
     execv(argv[0], argv.data());
     _exit(127);
   }
@@ -36,12 +37,10 @@ bool Run(const std::vector<std::string>& command, long delay_us) {
   return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-}  // namespace
-
 long RunCrashLoop(CrashScenario& scenario, long runs) {
   scenario.Reset();
   const auto start = std::chrono::steady_clock::now();
-  if (!Run(scenario.Command(), -1)) {
+  if (!RunCommand(scenario.Command(), -1)) {
     std::fprintf(stderr, "vlrna-crash-test: %s fails without a kill\n",
                  scenario.Command().front().c_str());
     return -1;
@@ -61,10 +60,10 @@ long RunCrashLoop(CrashScenario& scenario, long runs) {
   for (long i = 0; i < runs; ++i) {
     scenario.Reset();
     const long at = delay(random);
-    Run(scenario.Command(), at);
+    RunCommand(scenario.Command(), at);
     std::string problem = scenario.Check(false);
     if (problem.empty()) {
-      Run(scenario.Command(), -1);
+      RunCommand(scenario.Command(), -1);
       problem = scenario.Check(true);
     }
     if (!problem.empty()) {

@@ -24,6 +24,13 @@ class CrashScenario {
   virtual std::string Check(bool rerun) const = 0;
 };
 
+// Runs `command`, killed with SIGKILL after `delay_us` unless that is
+// negative; its standard output goes nowhere, its standard error to
+// `error_file` when that is not empty. True when it ran to its end with
+// status 0.
+bool RunCommand(const std::vector<std::string>& command, long delay_us,
+                const std::string& error_file = "");
+
 // Runs the work once whole, then `runs` times killed with SIGKILL after a
 // random delay (up to one and a half times a whole run) and run again,
 // checking after both. Prints each damaged run and "crash-runs: N, damaged: D"

@@ -1,41 +1,69 @@
-// Kills the installer's writing of the user's files with SIGKILL at random
-// moments and checks them after each kill and after the run that follows it:
+// Stops the installer's writing of the user's files at random moments, and on
+// a full disk, and checks the files after each such run and after the run
+// that follows it:
 //
-//   vlrna-crash-test EDIT_DRIVER [RUNS]           the edits of the simulator's
-//                                                 files (vlrna-edit-driver)
-//   vlrna-crash-test --extract UNPACK [RUNS]      an extraction (vlrna-unpack)
+//   vlrna-crash-test [--extract] [--full-disk FOLDER] DRIVER [RUNS]
 //
-// RUNS is 1000 when not given. After a kill every file holds its old bytes or
-// its complete new ones, and a backup, where there is one, is the user's
-// original; after the next run every file holds its new bytes and no
-// temporary file is left. Prints "crash-runs: N, damaged: D" last and ends
+// Without --extract DRIVER is vlrna-edit-driver, which edits the simulator's
+// files; with it, vlrna-unpack, which unpacks an archive over an earlier
+// installation. Without --full-disk each run is killed with SIGKILL after a
+// random delay (RUNS: 1000 when not given). With it the files lie in FOLDER,
+// a small file system of their own, which each run finds filled but for a
+// different amount (RUNS: 40 when not given).
+//
+// After a stopped run every file holds its old bytes or its complete new
+// ones, and a backup, where there is one, is the user's original; after the
+// next run every file holds its new bytes and no temporary file is left.
+// Prints "crash-runs: N, damaged: D" (or "full-disk-runs: ...") last and ends
 // with status 1 when D is not 0.
+#include <stdlib.h>
+
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <exception>
 #include <memory>
+#include <string>
 
 #include "tools/crash-test/edit_scenario.h"
 #include "tools/crash-test/extract_scenario.h"
+#include "tools/crash-test/full_disk.h"
+
+namespace {
+
+int Usage() {
+  std::fprintf(stderr, "usage: vlrna-crash-test [--extract] [--full-disk FOLDER] DRIVER [RUNS]\n");
+  return 2;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-  const bool extract = argc > 1 && std::strcmp(argv[1], "--extract") == 0;
-  const int first = extract ? 2 : 1;
-  if (argc < first + 1 || argc > first + 2) {
-    std::fprintf(stderr, "usage: vlrna-crash-test [--extract] DRIVER [RUNS]\n");
-    return 2;
+  bool extract = false;
+  std::string full_disk;
+  int i = 1;
+  for (; i < argc && argv[i][0] == '-'; ++i) {
+    if (std::strcmp(argv[i], "--extract") == 0) {
+      extract = true;
+    } else if (std::strcmp(argv[i], "--full-disk") == 0 && i + 1 < argc) {
+      full_disk = argv[++i];
+    } else {
+      return Usage();
+    }
   }
-  char* end = nullptr;
-  const long runs = argc == first + 2 ? std::strtol(argv[first + 1], &end, 10) : 1000;
-  if (end != nullptr && (*end != '\0' || runs < 0)) {
-    std::fprintf(stderr, "vlrna-crash-test: RUNS must be a count\n");
-    return 2;
+  if (argc - i < 1 || argc - i > 2) return Usage();
+  long runs = full_disk.empty() ? 1000 : 40;
+  if (argc - i == 2) {
+    char* end = nullptr;
+    runs = std::strtol(argv[i + 1], &end, 10);
+    if (*end != '\0' || runs < 0) return Usage();
   }
+  // The scenarios make their files in the temporary folder.
+  if (!full_disk.empty()) setenv("TMPDIR", full_disk.c_str(), 1);
   try {
     std::unique_ptr<vlrna::CrashScenario> scenario =
-        extract ? vlrna::MakeExtractScenario(argv[first]) : vlrna::MakeEditScenario(argv[first]);
-    const long damaged = vlrna::RunCrashLoop(*scenario, runs);
+        extract ? vlrna::MakeExtractScenario(argv[i]) : vlrna::MakeEditScenario(argv[i]);
+    const long damaged = full_disk.empty() ? vlrna::RunCrashLoop(*scenario, runs)
+                                           : vlrna::RunFullDiskSweep(*scenario, full_disk, runs);
     return damaged < 0 ? 2 : damaged == 0 ? 0 : 1;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "vlrna-crash-test: %s\n", e.what());
