@@ -4,6 +4,7 @@
 
 #include "pages/unattended_run.h"
 #include "platform/headless/headless_window.h"
+#include "preview/preview_machine.h"
 
 namespace vlrna {
 namespace {
@@ -33,7 +34,13 @@ void RunUnattendedOnLinux(LinuxMachine& machine, Zip& zip, const UnattendedOptio
     }
   };
   PrintLine("vlrna-setup: unattended run in the Wine prefix " + prefix.root());
-  RunUnattended(platform, window, options, out);
+  if (!options.dry_run) RunUnattended(platform, window, options, out);
+  PrintLine("vlrna-setup: preview (--dry-run): nothing but the log is written");
+  PreviewMachine preview(platform, [](const std::vector<std::string>& lines) {
+    PrintLine("vlrna-setup: what the run would change:");
+    for (const std::string& line : lines) PrintLine(line);
+  });
+  RunUnattended(preview.platform(), window, options, out);
 }
 
 }  // namespace vlrna

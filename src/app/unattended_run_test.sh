@@ -38,6 +38,25 @@ cfg="$prefix/drive_c/ProgramData/Microsoft/FSX/Scenery.cfg"
 main_cfg="$prefix/drive_c/users/pilot/AppData/Roaming/Microsoft/FSX/fsx.cfg"
 spb="$fsx/Autogen/AutogenDescriptions.spb"
 spb_size=$(stat -c %s "$spb")
+
+# --- First a preview, in a copy of the prefix: it writes nothing but its log.
+preview="$work/preview"
+cp -a "$prefix" "$preview"
+snapshot() {  # every file but the logs: path, size, time and bytes
+  (cd "$1" && find . -path ./dosdevices -prune -o -type f ! -name 'VLRNA_*.LOG' \
+     -printf '%p %s %T@\n' -exec md5sum {} + | sort)
+}
+snapshot "$preview" >"$work/before.txt"
+run "$preview" --unattended --accept-license --language=D --simulator=FSX --dir='E:\Scenery' --dry-run
+cp "$work/out.txt" "$work/preview.txt"
+[ "$status" -eq 0 ] || { cat "$work/preview.txt"; fail "exit code $status of the preview, not 0"; }
+snapshot "$preview" >"$work/after.txt"
+diff "$work/before.txt" "$work/after.txt" || fail "the preview changed files"
+ls "$preview"/drive_c/users/pilot/VLRNA_*.LOG >/dev/null || fail "the preview wrote no log"
+grep -q "IMAGE_PIXELS_FOR_AUTOGEN_POLYGONS: .* -> 256" "$work/preview.txt" || fail "no terrain value"
+grep -q "descriptions of the package: 0 -> " "$work/preview.txt" || fail "no autogen records"
+grep -q "^Unpacked in all: 9 archives" "$work/preview.txt" || fail "no archives"
+
 run "$prefix" --unattended --accept-license --language=D --simulator=FSX --dir='E:\Scenery'
 cat "$work/out.txt"
 [ "$status" -eq 0 ] || fail "exit code $status of the installation, not 0"
@@ -56,6 +75,16 @@ grep -q $'^IMAGE_PIXELS_FOR_AUTOGEN_POLYGONS=256\r$' "$main_cfg" || fail "terrai
 [ -f "$spb.copy" ] || fail "no backup of the autogen descriptions"
 [ "$(stat -c %s "$spb.copy")" -eq "$spb_size" ] || fail "the backup is not the original"
 [ "$(stat -c %s "$spb")" -gt "$spb_size" ] || fail "the autogen descriptions were not patched"
+
+# The preview's diff of scenery.cfg, applied, gives what the installation wrote.
+awk '/^  --- .*Scenery\.cfg$/ { on = 1; print "--- a"; next }
+     on && /^  \+\+\+ / { print "+++ b"; next }
+     on && /^  / { print substr($0, 3); next }
+     on { exit }' "$work/preview.txt" >"$work/scenery.diff"
+[ -s "$work/scenery.diff" ] || fail "the preview shows no diff of scenery.cfg"
+tr -d '\r' <"$preview/drive_c/ProgramData/Microsoft/FSX/Scenery.cfg" >"$work/scenery.txt"
+patch -s "$work/scenery.txt" "$work/scenery.diff" || fail "the preview's diff does not apply"
+tr -d '\r' <"$cfg" | cmp -s - "$work/scenery.txt" || fail "the preview's diff is not what was written"
 
 logs=("$prefix"/drive_c/users/pilot/VLRNA_*.LOG)
 [ -f "${logs[0]}" ] || fail "no log in the user folder"

@@ -55,6 +55,8 @@ std::string ReadArgument(const std::string& arg, UnattendedOptions& options, boo
     accepted = true;
   } else if (arg == "--restore-autogen") {
     options.restore_autogen = true;
+  } else if (arg == "--dry-run") {
+    options.dry_run = true;
   } else if (arg == "--help" || arg == "-h") {
     options.help = true;
   } else if (TakeValue(arg, "--language=", value)) {
@@ -95,11 +97,14 @@ const char kCommandLineUsage[] =
     "usage: VLRSetup.exe\n"
     "       VLRSetup.exe --unattended --accept-license --language=E|D|I|F\n"
     "                    [--simulator=FSX|FSX-SE|P3D|P3D2|P3D3|P3D4] [--dir=X:\\folder]\n"
+    "                    [--dry-run]\n"
     "       VLRSetup.exe --unattended --accept-license --language=E|D|I|F --restore-autogen\n"
     "  Without options the wizard opens its window. --unattended walks the same pages\n"
     "  without one, takes every proposal the options do not change, and prints what\n"
     "  it shows. Exit codes: 0 installed (or restored), 3 finished with errors,\n"
-    "  1 ended otherwise, 2 a refused command line.\n";
+    "  1 ended otherwise, 2 a refused command line. --dry-run writes nothing but the log\n"
+    "  and prints every change the run would make: diffs of the text files, the terrain\n"
+    "  value, the autogen records, the archives and bytes to unpack.\n";
 
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
   ParsedCommandLine parsed;

@@ -10,8 +10,11 @@ namespace vlrna {
 // What the command line asks of one run of the wizard:
 //
 //   --unattended --accept-license --language=E|D|I|F
-//       [--simulator=FSX|FSX-SE|P3D|P3D2|P3D3|P3D4] [--dir=X:\folder]
+//       [--simulator=FSX|FSX-SE|P3D|P3D2|P3D3|P3D4] [--dir=X:\folder] [--dry-run]
 //   --unattended --accept-license --language=E|D|I|F --restore-autogen
+//
+// --dry-run runs the same code on a machine that only records what would be
+// written, and prints that at the end.
 //
 // No argument at all is the graphical wizard.
 struct UnattendedOptions {
@@ -21,6 +24,7 @@ struct UnattendedOptions {
   std::optional<int> simulator;  // a row of the simulator table
   std::string dir;               // the destination folder as given, or empty
   bool restore_autogen = false;
+  bool dry_run = false;
 };
 
 // The outcome of reading the command line: the options, or the reason it is

@@ -17,6 +17,7 @@ TEST(UnattendedOptionsTest, ReadsWhatTheCommandLineAsksAndRefusesTheRest) {
         "--dir=E:\\Scenery"},
        nullptr},
       {{"--unattended", "--accept-license", "--language=E", "--restore-autogen"}, nullptr},
+      {{"--unattended", "--accept-license", "--language=E", "--dry-run"}, nullptr},
       {{"--unattended", "--language=E"}, "needs --accept-license"},
       {{"--unattended", "--accept-license"}, "needs --language"},
       {{"--unattended", "--accept-license", "--language=X"}, "unknown language \"X\""},
@@ -29,6 +30,7 @@ TEST(UnattendedOptionsTest, ReadsWhatTheCommandLineAsksAndRefusesTheRest) {
       {{"--unattended", "--accept-license", "--language=E", "--silent"},
        "unknown option \"--silent\""},
       {{"--language=E"}, "need --unattended"},
+      {{"--dry-run"}, "need --unattended"},
   };
   for (const Case& c : cases) {
     const ParsedCommandLine parsed = ParseCommandLine(c.args);
@@ -44,6 +46,8 @@ TEST(UnattendedOptionsTest, ReadsWhatTheCommandLineAsksAndRefusesTheRest) {
   EXPECT_EQ(o.language, "D");
   EXPECT_EQ(o.simulator, 5);
   EXPECT_EQ(o.dir, "E:\\Scenery");
+  EXPECT_FALSE(o.dry_run);
+  EXPECT_TRUE(ParseCommandLine(cases[4].args).options.dry_run);
   EXPECT_EQ(SimulatorName(1), "FSX-SE");
 }
 

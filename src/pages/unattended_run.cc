@@ -11,6 +11,7 @@
 #include "pages/progress_lines.h"
 #include "pages/wizard.h"
 #include "platform/ascii_case.h"
+#include "shell/install_log.h"
 #include "shell/language_page.h"
 #include "shell/program_end.h"
 #include "simconfig/options_page.h"
@@ -145,6 +146,7 @@ void Driver::Run() {
       [this](const InstallProgressEvent& event) { progress_.Report(event); });
   try {
     wizard_.Start();
+    if (options_.dry_run) WriteLog(ctx_, "Preview only (--dry-run): no file is changed");
     PrintLogFile();
     Walk();
     Stop("the wizard took more steps than any installation needs");

@@ -2,9 +2,16 @@
 
 #include <cstdio>
 
+#include "platform/ascii_case.h"
 #include "platform/runtime_error.h"
 
 namespace vlrna {
+
+bool IsInstallLogPath(std::string_view path) {
+  const size_t slash = path.find_last_of('\\');
+  const std::string name = AsciiUpper(path.substr(slash == std::string_view::npos ? 0 : slash + 1));
+  return name.starts_with("VLRNA_") && name.ends_with(".LOG");
+}
 
 void MakeLogFileName(Context& ctx) {
   LocalTime t = ctx.platform.system.Now();

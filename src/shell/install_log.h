@@ -11,6 +11,9 @@ namespace vlrna {
 // Names the log file after the current local time: "VLRNA_yymmddhhnn.LOG".
 void MakeLogFileName(Context& ctx);
 
+// True when `path` names a log of the installer: a file "VLRNA_*.LOG".
+bool IsInstallLogPath(std::string_view path);
+
 // Appends "yyyy.mm.dd  hh:nn:ss | " + text + CRLF to the log in gsUserDir,
 // opening and closing the file for the line. Does nothing while gsUserDir or
 // gsLogFile is empty; a log that cannot be written loses the line and nothing else.

@@ -6,8 +6,8 @@
 namespace vlrna {
 namespace {
 
-const char kSection[] = "TERRAIN";
-const char kKey[] = "IMAGE_PIXELS_FOR_AUTOGEN_POLYGONS";
+const char* const kSection = kTerrainSection;
+const char* const kKey = kTerrainKey;
 constexpr double kLeast = 256;
 
 }  // namespace

@@ -8,6 +8,10 @@
 
 namespace vlrna {
 
+// The terrain setting the installation raises.
+inline constexpr char kTerrainSection[] = "TERRAIN";
+inline constexpr char kTerrainKey[] = "IMAGE_PIXELS_FOR_AUTOGEN_POLYGONS";
+
 // Makes [TERRAIN] IMAGE_PIXELS_FOR_AUTOGEN_POLYGONS in the simulator's main
 // configuration file `cfg` at least 256: a lower, missing or non-numeric
 // value becomes "256" (the key or section is added when missing, the file
