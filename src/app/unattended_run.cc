@@ -36,10 +36,12 @@ void RunUnattendedOnLinux(LinuxMachine& machine, Zip& zip, const UnattendedOptio
   PrintLine("vlrna-setup: unattended run in the Wine prefix " + prefix.root());
   if (!options.dry_run) RunUnattended(platform, window, options, out);
   PrintLine("vlrna-setup: preview (--dry-run): nothing but the log is written");
-  PreviewMachine preview(platform, [](const std::vector<std::string>& lines) {
+  PreviewSettings settings;
+  settings.report = [](const std::vector<std::string>& lines) {
     PrintLine("vlrna-setup: what the run would change:");
     for (const std::string& line : lines) PrintLine(line);
-  });
+  };
+  PreviewMachine preview(platform, std::move(settings));
   RunUnattended(preview.platform(), window, options, out);
 }
 

@@ -4,6 +4,9 @@
 #include "install/install_sequence.h"
 #include "install/overall_line.h"
 #include "install/progress_display.h"
+#include "platform/headless/headless_window.h"
+#include "platform/runtime_error.h"
+#include "preview/preview_machine.h"
 #include "shell/archive_keys.h"
 #include "shell/install_log.h"
 #include "shell/page_layout.h"
@@ -30,6 +33,9 @@ InstallStartPage::InstallStartPage(Context& ctx, PageFlow& flow,
              "picProgress");
   // The whole set's progress, under the bar of the archive being unpacked.
   AddControl(*this, "lblOverall", ControlKind::kLabel, {l, 2100, w, 480});
+  // Before the run: what it will change, shown on demand.
+  AddControl(*this, "Cmd_Details", ControlKind::kButton, {l, 2640, 1275, 375});
+  AddControl(*this, "txtDetails", ControlKind::kMultiLineText, {l, 3075, w, 1395}).read_only = true;
 }
 
 void InstallStartPage::Load() {
@@ -38,8 +44,11 @@ void InstallStartPage::Load() {
   (*this)["Lab_Welcome"].text = texts[20];
   (*this)["Lab1"].text = texts[21];
   (*this)["Lab2"].text = texts[22];
+  (*this)["Cmd_Details"].text = texts[76];
   SetButtonCaptions();
   (*this)["Lab2"].visible = true;
+  (*this)["Cmd_Details"].visible = true;
+  (*this)["txtDetails"].visible = false;
   (*this)["picProgress"].visible = false;
   (*this)["lblOverall"].visible = false;
 }
@@ -47,6 +56,10 @@ void InstallStartPage::Load() {
 bool InstallStartPage::OnButton(const std::string& control) {
   if (control == "Cmd_Next") {
     Run();
+    return true;
+  }
+  if (control == "Cmd_Details") {
+    ShowDetails();
     return true;
   }
   if (control == "Cmd_Prev") return true;
@@ -62,6 +75,8 @@ void InstallStartPage::Run() {
   page["Lab1"].text = "";
   page["Lab2"].text = "";
   page["Lab2"].visible = false;
+  page["Cmd_Details"].visible = false;
+  page["txtDetails"].visible = false;
   page["picProgress"].visible = true;
   page["lblOverall"].visible = true;
   for (const char* button : {"Cmd_Prev", "Cmd_Next", "Cmd_Quit"}) page[button].enabled = false;
@@ -71,6 +86,56 @@ void InstallStartPage::Run() {
   page["Cmd_Prev"].enabled = false;
   page["Cmd_Next"].enabled = true;
   page["Cmd_Quit"].enabled = false;
+}
+
+void InstallStartPage::ShowDetails() {
+  std::vector<std::string> lines;
+  {
+    BusyScope busy(*this);
+    lines = PreviewChanges();
+  }
+  std::string text = ctx_.state.MessageCatalogue[77];
+  for (const std::string& line : lines) text += "\r\n" + ctx_.platform.code_page.Utf8ToAnsi(line);
+  (*this)["txtDetails"].text = text;
+  (*this)["txtDetails"].visible = true;
+}
+
+std::vector<std::string> InstallStartPage::PreviewChanges() {
+  // A window of its own answers the run's questions the safe way, so that
+  // nothing of the preview reaches the screen.
+  HeadlessWindow window;
+  window.set_fallback_answer([](const MessageRequest& box) {
+    return box.buttons == MessageButtons::kYesNo ? kAnswerNo : kAnswerCancel;
+  });
+  PreviewSettings settings;
+  settings.log_to_disk = false;
+  settings.window = &window;
+  settings.end_throws = true;
+  PreviewMachine preview(ctx_.platform, std::move(settings));
+  ProgramState state = ctx_.state;
+  Context ctx{state, preview.platform()};
+  Page page(name() + "Preview", client_width(), client_height());
+  for (const Control& control : controls())
+    AddControl(page, control.name, control.kind, control.rect, "", control.container);
+  IniService ini(preview.platform().files, preview.platform().code_page);
+  ArchiveExtraction extraction(ctx, page, nullptr);
+  bool ended = false;
+  try {
+    vlrna::RunInstallation(
+        ctx, ini, page,
+        [&extraction](size_t, const std::string& name, const std::string& password,
+                      const std::string& destination) {
+          return extraction.ExtractArchive(name, password, destination);
+        });
+  } catch (const PreviewEnded&) {
+    ended = true;
+  } catch (const RuntimeError&) {
+    ended = true;
+  }
+  std::vector<std::string> lines =
+      preview.Describe(SummaryPhrasesFromCatalogue(ctx_.state, ctx_.platform.code_page));
+  if (ended) lines.push_back(ctx_.platform.code_page.AnsiToUtf8(ctx_.state.MessageCatalogue[88]));
+  return lines;
 }
 
 void InstallStartPage::RunInstallation() {

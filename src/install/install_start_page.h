@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "install/archive_extraction.h"
 #include "install/overall_progress.h"
@@ -37,6 +38,11 @@ class InstallStartPage : public WizardPage, private ExtractionListener {
   // The installation sequence over this page (install_sequence.h).
   void RunInstallation();
 
+  // What the installation would change, as the lines of the changes view:
+  // the installation run on a machine that only records (PreviewMachine),
+  // with the choices made so far, in the language of the message file.
+  std::vector<std::string> PreviewChanges();
+
   // Unpacks archive number `index` (0 to 8) of the installation set;
   // returns true when it failed.
   bool ExtractArchive(size_t index, const std::string& name, const std::string& password,
@@ -47,6 +53,7 @@ class InstallStartPage : public WizardPage, private ExtractionListener {
 
  private:
   void Run();
+  void ShowDetails();
   void ReadKnownTotals();
   void ArchiveOpened(uint64_t total, int64_t now_ms) override;
   void BytesDone(uint64_t bytes_done, int64_t now_ms) override;

@@ -198,5 +198,47 @@ TEST_F(InstallStartPageTest, AFailedEditIsReportedTheOthersRunAndTheFlagIsSet) {
   EXPECT_NE(fake.files.Content(kSimCfg).find("=256"), std::string::npos);     // and the terrain
 }
 
+// Details runs the installation on a machine that only records: the page
+// shows what would change, nothing is written, no box reaches the user, and
+// the installation itself runs as before.
+TEST_F(InstallStartPageTest, DetailsShowTheChangesAndWriteNothing) {
+  wizard.Start();
+  fake.window.Click("Cmd_Next");
+  state.gsFSXPath = "C:\\FSX\\";
+  state.gsSceneryCfg = kSceneryCfg;
+  state.gsSimCfg = kSimCfg;
+  state.gsInstPath = "F:\\Scenery\\vlrna\\";
+  wizard.flow().Transition(*fake.window.visible_page(), "InstallStart");
+  Page& page = *fake.window.visible_page();
+  const std::string cfg = fake.files.Content(kSceneryCfg);
+  const std::string log = fake.files.Content(kTypicalLogPath);
+  EXPECT_FALSE(page["txtDetails"].visible);
+
+  fake.window.Click("Cmd_Details");
+  const std::string shown = page["txtDetails"].text;
+  EXPECT_TRUE(page["txtDetails"].visible);
+  EXPECT_TRUE(shown.starts_with("T77\r\n")) << shown;
+  size_t archives = 0;
+  for (size_t at = shown.find("T78"); at != std::string::npos; at = shown.find("T78", at + 1)) {
+    ++archives;
+  }
+  EXPECT_EQ(archives, 9u);
+  EXPECT_NE(shown.find("\r\n  -IMAGE_PIXELS_FOR_AUTOGEN_POLYGONS=32\r\n"
+                       "  +IMAGE_PIXELS_FOR_AUTOGEN_POLYGONS=256"),
+            std::string::npos)
+      << shown;
+  EXPECT_EQ(shown.find("T88"), std::string::npos);  // it would run to its end
+  EXPECT_EQ(fake.files.Content(kSceneryCfg), cfg);
+  EXPECT_EQ(fake.files.Content(kTypicalLogPath), log);
+  EXPECT_FALSE(fake.files.HasFile(std::string(kSceneryCfg) + ".vlrna.bak"));
+  EXPECT_TRUE(Extractions().empty());
+  EXPECT_TRUE(fake.window.messages().empty());
+
+  fake.window.Click("Cmd_Next");
+  EXPECT_FALSE(page["txtDetails"].visible || page["Cmd_Details"].visible);
+  EXPECT_EQ(Extractions().size(), 9u);
+  EXPECT_NE(fake.files.Content(kSceneryCfg).find("Veltrona"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace vlrna

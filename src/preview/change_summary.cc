@@ -5,6 +5,8 @@
 
 #include "platform/ascii_case.h"
 #include "preview/text_diff.h"
+#include "shell/install_log.h"
+#include "shell/message_catalogue.h"
 #include "simconfig/autogen_scan.h"
 #include "simconfig/ini_document.h"
 #include "simconfig/terrain_setting.h"
@@ -13,11 +15,19 @@
 namespace vlrna {
 namespace {
 
-std::string Bytes(uint64_t count) {
-  if (count < 1'000'000) return std::to_string(count) + " bytes";
+// Megabytes of 1,000,000 bytes with one decimal.
+std::string Megabytes(uint64_t count, char decimal_point) {
   char text[32];
-  std::snprintf(text, sizeof text, "%.1f MB", static_cast<double>(count) / 1e6);
-  return text;
+  std::snprintf(text, sizeof text, "%.1f", static_cast<double>(count) / 1e6);
+  std::string result = text;
+  for (char& c : result) c = c == '.' ? decimal_point : c;
+  return result;
+}
+
+std::string Fill(std::string phrase,
+                 std::initializer_list<std::pair<const char*, std::string>> values) {
+  for (const auto& [name, value] : values) ReplaceAll(phrase, name, value);
+  return phrase;
 }
 
 bool IsAutogenFile(const std::string& path) { return AsciiLower(path).ends_with(".spb"); }
@@ -40,7 +50,70 @@ std::string TerrainValue(const std::optional<std::string>& bytes, const AnsiCode
   return value ? *value : "(no key)";
 }
 
-void DescribeAutogen(const RecordedChange& change, std::vector<std::string>& out) {
+class Describer {
+ public:
+  Describer(const AnsiCodePage& code_page, const SummaryPhrases& phrases)
+      : code_page_(code_page), phrases_(phrases) {}
+
+  void Unpacks(const std::vector<PlannedUnpack>& unpacks);
+  void Folders(const std::vector<std::string>& folders);
+  void File(const RecordedChange& change);
+  std::vector<std::string> Lines() {
+    if (out_.empty()) out_.push_back(phrases_.nothing);
+    return std::move(out_);
+  }
+
+ private:
+  std::string Utf8(const std::string& ansi) const { return code_page_.AnsiToUtf8(ansi); }
+  void Autogen(const RecordedChange& change);
+  void Text(const RecordedChange& change);
+
+  const AnsiCodePage& code_page_;
+  const SummaryPhrases& phrases_;
+  std::vector<std::string> out_;
+};
+
+void Describer::Unpacks(const std::vector<PlannedUnpack>& unpacks) {
+  uint64_t total = 0;
+  for (const PlannedUnpack& unpack : unpacks) {
+    out_.push_back(
+        Fill(phrases_.unpack, {{"%ARCHIVE%", Utf8(unpack.archive)},
+                               {"%FOLDER%", Utf8(unpack.destination)},
+                               {"%MB%", Megabytes(unpack.bytes, phrases_.decimal_point)}}));
+    total += unpack.bytes;
+  }
+  if (unpacks.empty()) return;
+  out_.push_back(Fill(phrases_.in_all, {{"%COUNT%", std::to_string(unpacks.size())},
+                                        {"%MB%", Megabytes(total, phrases_.decimal_point)}}));
+}
+
+void Describer::Folders(const std::vector<std::string>& folders) {
+  for (const std::string& folder : folders) {
+    out_.push_back(Fill(phrases_.new_folder, {{"%PATH%", Utf8(folder)}}));
+  }
+}
+
+void Describer::File(const RecordedChange& change) {
+  const std::string path = Utf8(change.path);
+  if (!change.after) {
+    out_.push_back(Fill(phrases_.deleted,
+                        {{"%PATH%", path}, {"%BYTES%", std::to_string(change.before->size())}}));
+    return;
+  }
+  const std::string size = std::to_string(change.after->size());
+  if (!change.before && !change.copied_from.empty()) {
+    out_.push_back(
+        Fill(phrases_.new_copy,
+             {{"%PATH%", path}, {"%BYTES%", size}, {"%SOURCE%", Utf8(change.copied_from)}}));
+    return;
+  }
+  out_.push_back(change.before ? Fill(phrases_.changed, {{"%PATH%", path}})
+                               : Fill(phrases_.new_file, {{"%PATH%", path}, {"%BYTES%", size}}));
+  if (IsAutogenFile(change.path)) return Autogen(change);
+  Text(change);
+}
+
+void Describer::Autogen(const RecordedChange& change) {
   const std::string before = change.before.value_or("");
   const std::string after = change.after.value_or("");
   size_t first = 0;
@@ -50,74 +123,65 @@ void DescribeAutogen(const RecordedChange& change, std::vector<std::string>& out
          before[before.size() - 1 - tail] == after[after.size() - 1 - tail]) {
     ++tail;
   }
-  out.push_back(
-      "  descriptions of the package: " + std::to_string(ScanAutogenDescriptions(before).markers) +
-      " -> " + std::to_string(ScanAutogenDescriptions(after).markers));
-  out.push_back("  at offset " + std::to_string(first) + ": " +
-                std::to_string(before.size() - first - tail) + " bytes replaced by " +
-                std::to_string(after.size() - first - tail) + " (" + Bytes(before.size()) + " -> " +
-                Bytes(after.size()) + ")");
+  out_.push_back("  " +
+                 Fill(phrases_.descriptions,
+                      {{"%BEFORE%", std::to_string(ScanAutogenDescriptions(before).markers)},
+                       {"%AFTER%", std::to_string(ScanAutogenDescriptions(after).markers)}}));
+  out_.push_back("  " + Fill(phrases_.bytes_replaced,
+                             {{"%OFFSET%", std::to_string(first)},
+                              {"%OLD%", std::to_string(before.size() - first - tail)},
+                              {"%NEW%", std::to_string(after.size() - first - tail)}}));
 }
 
-void DescribeFile(const RecordedChange& change, const AnsiCodePage& code_page,
-                  std::vector<std::string>& out) {
-  const std::string path = code_page.AnsiToUtf8(change.path);
-  if (!change.after) {
-    out.push_back("Deleted: " + path + " (" + Bytes(change.before->size()) + ")");
-    return;
-  }
-  if (!change.before) {
-    std::string line = "New file: " + path + " (" + Bytes(change.after->size());
-    if (!change.copied_from.empty())
-      line += ", a copy of " + code_page.AnsiToUtf8(change.copied_from);
-    out.push_back(line + ")");
-    if (!change.copied_from.empty() || IsAutogenFile(change.path)) return;
-  } else {
-    out.push_back("Changed: " + path);
-  }
-  if (IsAutogenFile(change.path)) return DescribeAutogen(change, out);
-  const std::optional<std::string> before = TextOf(change.before, code_page);
-  const std::optional<std::string> after = TextOf(change.after, code_page);
-  if (!before || !after) {
-    out.push_back("  " + Bytes(change.before.value_or("").size()) + " -> " +
-                  Bytes(change.after->size()));
-    return;
-  }
-  const std::string old_terrain = TerrainValue(change.before, code_page);
-  const std::string new_terrain = TerrainValue(change.after, code_page);
+void Describer::Text(const RecordedChange& change) {
+  const std::optional<std::string> before = TextOf(change.before, code_page_);
+  const std::optional<std::string> after = TextOf(change.after, code_page_);
+  if (!before || !after) return;  // the size said it all
+  const std::string old_terrain = TerrainValue(change.before, code_page_);
+  const std::string new_terrain = TerrainValue(change.after, code_page_);
   if (old_terrain != new_terrain) {
-    out.push_back(std::string("  [") + kTerrainSection + "] " + kTerrainKey + ": " + old_terrain +
-                  " -> " + new_terrain);
+    out_.push_back(std::string("  [") + kTerrainSection + "] " + kTerrainKey + ": " + old_terrain +
+                   " -> " + new_terrain);
   }
-  out.push_back("  --- " + path);
-  out.push_back("  +++ " + path);
+  const std::string path = Utf8(change.path);
+  out_.push_back("  --- " + path);
+  out_.push_back("  +++ " + path);
   for (const std::string& line : UnifiedDiff(SplitLines(*before), SplitLines(*after))) {
-    out.push_back("  " + line);
+    out_.push_back("  " + line);
   }
 }
 
 }  // namespace
 
+SummaryPhrases SummaryPhrasesFromCatalogue(const ProgramState& state,
+                                           const AnsiCodePage& code_page) {
+  auto text = [&](size_t number) { return code_page.AnsiToUtf8(state.MessageCatalogue[number]); };
+  SummaryPhrases phrases;
+  phrases.unpack = text(78);
+  phrases.in_all = text(79);
+  phrases.new_folder = text(80);
+  phrases.new_file = text(81);
+  phrases.new_copy = text(82);
+  phrases.changed = text(83);
+  phrases.deleted = text(84);
+  phrases.descriptions = text(85);
+  phrases.bytes_replaced = text(86);
+  phrases.nothing = text(87);
+  phrases.decimal_point = state.gsLanguage == "E" ? '.' : ',';
+  return phrases;
+}
+
 std::vector<std::string> DescribeChanges(const RecordingFiles& files,
                                          const std::vector<PlannedUnpack>& unpacks,
-                                         const AnsiCodePage& code_page) {
-  std::vector<std::string> out;
-  uint64_t total = 0;
-  for (const PlannedUnpack& unpack : unpacks) {
-    out.push_back("Unpack: " + code_page.AnsiToUtf8(unpack.archive) + " into " +
-                  code_page.AnsiToUtf8(unpack.destination) + " (" + Bytes(unpack.bytes) + ")");
-    total += unpack.bytes;
+                                         const AnsiCodePage& code_page,
+                                         const SummaryPhrases& phrases) {
+  Describer describer(code_page, phrases);
+  describer.Unpacks(unpacks);
+  describer.Folders(files.CreatedFolders());
+  for (const RecordedChange& change : files.Changes()) {
+    if (!IsInstallLogPath(change.path)) describer.File(change);
   }
-  if (!unpacks.empty()) {
-    out.push_back("Unpacked in all: " + std::to_string(unpacks.size()) + " archives, " +
-                  Bytes(total));
-  }
-  for (const std::string& folder : files.CreatedFolders()) {
-    out.push_back("New folder: " + code_page.AnsiToUtf8(folder));
-  }
-  for (const RecordedChange& change : files.Changes()) DescribeFile(change, code_page, out);
-  if (out.empty()) out.push_back("Nothing would change.");
-  return out;
+  return describer.Lines();
 }
 
 }  // namespace vlrna

@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 
-#include "preview/change_summary.h"
 #include "shell/install_log.h"
 
 namespace vlrna {
@@ -22,8 +21,8 @@ class PreviewMachine::Processes : public vlrna::Processes {
 // program ends.
 class PreviewMachine::System : public vlrna::System {
  public:
-  System(vlrna::System& real, std::function<void()> before_end)
-      : real_(real), before_end_(std::move(before_end)) {}
+  System(vlrna::System& real, std::function<void()> before_end, bool end_throws)
+      : real_(real), before_end_(std::move(before_end)), end_throws_(end_throws) {}
   std::string WindowsFolder() override { return real_.WindowsFolder(); }
   uint16_t SystemDefaultLangId() override { return real_.SystemDefaultLangId(); }
   LocalTime Now() override { return real_.Now(); }
@@ -32,6 +31,7 @@ class PreviewMachine::System : public vlrna::System {
   std::string ProgramFolder() override { return real_.ProgramFolder(); }
   [[noreturn]] void EndProcess(int exit_code) override {
     if (before_end_) before_end_();
+    if (end_throws_) throw PreviewEnded{exit_code};
     real_.EndProcess(exit_code);
     std::abort();  // not reached: the process has ended
   }
@@ -39,25 +39,38 @@ class PreviewMachine::System : public vlrna::System {
  private:
   vlrna::System& real_;
   std::function<void()> before_end_;
+  bool end_throws_;
 };
 
-PreviewMachine::PreviewMachine(const Platform& real, Report report)
-    : files_(real.files, [](const std::string& path) { return IsInstallLogPath(path); }),
+PreviewMachine::PreviewMachine(const Platform& real, PreviewSettings settings)
+    : files_(real.files,
+             [log_to_disk = settings.log_to_disk](const std::string& path) {
+               return log_to_disk && IsInstallLogPath(path);
+             }),
       zip_(real.zip != nullptr ? std::make_unique<PreviewZip>(*real.zip) : nullptr),
       processes_(std::make_unique<Processes>(real.processes)),
-      system_(std::make_unique<System>(real.system,
-                                       [this, report = std::move(report)] {
-                                         if (report) report(Describe());
-                                       })),
+      system_(std::make_unique<System>(
+          real.system,
+          [this, report = std::move(settings.report)] {
+            if (report) report(Describe());
+          },
+          settings.end_throws)),
       code_page_(real.code_page),
-      platform_{real.registry, files_,      real.drives,    *processes_, *system_,
-                real.sound,    real.window, real.code_page, zip_.get()} {}
+      platform_{real.registry,
+                files_,
+                real.drives,
+                *processes_,
+                *system_,
+                real.sound,
+                settings.window != nullptr ? *settings.window : real.window,
+                real.code_page,
+                zip_.get()} {}
 
 PreviewMachine::~PreviewMachine() = default;
 
-std::vector<std::string> PreviewMachine::Describe() const {
+std::vector<std::string> PreviewMachine::Describe(const SummaryPhrases& phrases) const {
   static const std::vector<PlannedUnpack> kNone;
-  return DescribeChanges(files_, zip_ ? zip_->unpacks() : kNone, code_page_);
+  return DescribeChanges(files_, zip_ ? zip_->unpacks() : kNone, code_page_, phrases);
 }
 
 }  // namespace vlrna

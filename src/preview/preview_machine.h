@@ -7,10 +7,31 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "preview/change_summary.h"
 #include "preview/preview_zip.h"
 #include "preview/recording_files.h"
 
 namespace vlrna {
+
+// How a preview runs. The defaults are those of the command line's.
+struct PreviewSettings {
+  // Called with what the run would have done (DescribeChanges) when it ends
+  // the program, before the program ends.
+  std::function<void(const std::vector<std::string>& utf8_lines)> report;
+  // Whether the log reaches the disk; otherwise it is recorded like any file
+  // and left out of the summary.
+  bool log_to_disk = true;
+  // Replaces the machine's window layer, when set.
+  WindowLayer* window = nullptr;
+  // Whether the run's end of the program throws PreviewEnded instead, for a
+  // preview that runs inside the wizard.
+  bool end_throws = false;
+};
+
+// What a preview's end of the program throws when it must not end it.
+struct PreviewEnded {
+  int exit_code = 0;
+};
 
 // A machine on which a run only pretends to change anything: its files
 // record the writes (only the log reaches the disk), its zip library
@@ -19,9 +40,7 @@ namespace vlrna {
 // (DescribeChanges) first.
 class PreviewMachine {
  public:
-  using Report = std::function<void(const std::vector<std::string>& utf8_lines)>;
-
-  PreviewMachine(const Platform& real, Report report);
+  PreviewMachine(const Platform& real, PreviewSettings settings);
   ~PreviewMachine();
   PreviewMachine(const PreviewMachine&) = delete;
   PreviewMachine& operator=(const PreviewMachine&) = delete;
@@ -29,7 +48,7 @@ class PreviewMachine {
   Platform& platform() { return platform_; }
   const RecordingFiles& files() const { return files_; }
   // What the run so far would have done.
-  std::vector<std::string> Describe() const;
+  std::vector<std::string> Describe(const SummaryPhrases& phrases = {}) const;
 
  private:
   class Processes;

@@ -68,7 +68,7 @@ TEST(PreviewMachine, RecordsWhatTheRealRunWritesAndWritesOnlyTheLog) {
         {kTerrain, previewed.files.Content(kTerrain)},
         {kAutogen, previewed.files.Content(kAutogen)}};
     RunEdits(real.platform);
-    PreviewMachine preview(previewed.platform, nullptr);
+    PreviewMachine preview(previewed.platform, {});
     RunEdits(preview.platform());
 
     for (const auto& [path, bytes] : before) {

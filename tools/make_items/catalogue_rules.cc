@@ -1,5 +1,6 @@
 #include "make_items/catalogue_rules.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <string_view>
@@ -47,28 +48,33 @@ constexpr std::array<Entry, kCatalogueEntries + 1> kEntries = {{
     {Role::kFragment, 80},  {Role::kFragment, 80},  {Role::kFragment, 80},   // 57..59
     {Role::kFragment, 80},  {Role::kFragment, 80},  {Role::kMessage, 400},   // 60..62
     {Role::kMessage, 400},  {Role::kLabel, 320},    {Role::kFragment, 100},  // 63..65
-    {Role::kFragment, 100},                                                  // 66
+    {Role::kFragment, 100}, {Role::kUnused, 0},     {Role::kUnused, 0},      // 66..68
+    {Role::kUnused, 0},     {Role::kUnused, 0},     {Role::kUnused, 0},      // 69..71
+    {Role::kUnused, 0},     {Role::kUnused, 0},     {Role::kUnused, 0},      // 72..74
+    {Role::kUnused, 0},     {Role::kButton, 16},    {Role::kLabel, 240},     // 75..77
+    {Role::kFragment, 200}, {Role::kFragment, 120}, {Role::kFragment, 200},  // 78..80
+    {Role::kFragment, 200}, {Role::kFragment, 300}, {Role::kFragment, 200},  // 81..83
+    {Role::kFragment, 200}, {Role::kFragment, 120}, {Role::kFragment, 120},  // 84..86
+    {Role::kFragment, 120}, {Role::kFragment, 120},                          // 87..88
 }};
 
 struct Placeholder {
   std::string_view name;
-  std::array<std::size_t, 2> texts;  // the texts whose page replaces it; 0 = none
+  std::array<std::size_t, 5> texts;  // the texts whose page replaces it; 0 = none
 };
 
 // %APPTITLE% is replaced when the file is loaded and may stand anywhere; the
 // others only where a page replaces them before showing the text.
 constexpr std::string_view kAppTitle = "%APPTITLE%";
-constexpr std::array<Placeholder, 10> kPlaceholders = {{
-    {"%INSTPATH%", {35, 62}},
-    {"%DRIVE%", {40, 41}},
-    {"%DISK%", {47, 0}},
-    {"%FILE%", {63, 0}},
-    {"%LOGFILE%", {64, 0}},
-    {"%DONE%", {65, 66}},
-    {"%TOTAL%", {65, 66}},
-    {"%SPEED%", {65, 66}},
-    {"%PERCENT%", {65, 0}},
-    {"%TIMELEFT%", {65, 0}},
+constexpr std::array<Placeholder, 22> kPlaceholders = {{
+    {"%INSTPATH%", {35, 62}},  {"%DRIVE%", {40, 41}},  {"%DISK%", {47, 0}},
+    {"%FILE%", {63, 0}},       {"%LOGFILE%", {64, 0}}, {"%DONE%", {65, 66}},
+    {"%TOTAL%", {65, 66}},     {"%SPEED%", {65, 66}},  {"%PERCENT%", {65, 0}},
+    {"%TIMELEFT%", {65, 0}},   {"%ARCHIVE%", {78}},    {"%FOLDER%", {78}},
+    {"%MB%", {78, 79}},        {"%COUNT%", {79}},      {"%PATH%", {80, 81, 82, 83, 84}},
+    {"%BYTES%", {81, 82, 84}}, {"%SOURCE%", {82}},     {"%BEFORE%", {85}},
+    {"%AFTER%", {85}},         {"%OFFSET%", {86}},     {"%OLD%", {86}},
+    {"%NEW%", {86}},
 }};
 
 bool IsUsed(std::size_t number) { return kEntries[number].role != Role::kUnused; }
@@ -127,7 +133,8 @@ void CheckPlaceholders(std::size_t number, const std::string& text,
                        std::vector<std::string>& problems) {
   const std::string name = "text " + std::to_string(number) + ": ";
   for (const Placeholder& placeholder : kPlaceholders) {
-    const bool wanted = placeholder.texts[0] == number || placeholder.texts[1] == number;
+    const bool wanted = std::find(placeholder.texts.begin(), placeholder.texts.end(), number) !=
+                        placeholder.texts.end();
     const bool present = text.find(placeholder.name) != std::string::npos;
     if (wanted && !present) problems.push_back(name + "must hold " + std::string(placeholder.name));
     if (!wanted && present) {

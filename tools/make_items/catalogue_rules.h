@@ -8,7 +8,7 @@
 namespace vlrna {
 
 // The number of texts every message file of the package holds.
-inline constexpr std::size_t kCatalogueEntries = 66;
+inline constexpr std::size_t kCatalogueEntries = 88;
 
 // Checks one language's texts (element i = text i + 1, code page 1252)
 // against what the wizard does with them: the entry count; each used text

@@ -77,6 +77,8 @@ void ScreenshotWalk::Destination() {
 }
 
 void ScreenshotWalk::Install() {
+  user_.Click("Cmd_Details");
+  user_.Shoot("InstallStart_details");
   user_.Click("Cmd_Next");
   if (user_.Visible().name() != "Finished") throw std::runtime_error("no finished page");
   if (progress_shot_.size() != 4) throw std::runtime_error("the progress was not shot");

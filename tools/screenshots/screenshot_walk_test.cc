@@ -54,6 +54,7 @@ TEST(ScreenshotWalkTest, ReachesEveryPageAndBoxOnTheScreenshotMachine) {
                             "SelectPath SelectPath",
                             "SelectPath_games SelectPath",
                             "InstallStart InstallStart",
+                            "InstallStart_details InstallStart",
                             "Installing_0 InstallStart",
                             "Installing_12 InstallStart",
                             "Installing_50 InstallStart",

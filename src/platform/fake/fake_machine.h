@@ -13,7 +13,7 @@ namespace vlrna {
 std::string MakeMessageFile(const std::vector<std::string>& texts);
 
 // The catalogue texts tests use: entry n reads "T<n>" unless set otherwise.
-std::vector<std::string> NumberedTexts(int count = 69);
+std::vector<std::string> NumberedTexts(int count = 88);
 
 // Describes a typical machine on `fake`: Windows on C:, user "pilot" with his
 // registry folders, the wizard in D:\Setup with its four message files,
