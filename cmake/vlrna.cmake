@@ -15,8 +15,10 @@ if(VLRNA_FUZZ)
   if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
     message(FATAL_ERROR "VLRNA_FUZZ needs clang (CXX=clang++)")
   endif()
-  add_compile_options(-fsanitize=fuzzer-no-link,address -fno-omit-frame-pointer)
-  add_link_options(-fsanitize=address)
+  # Undefined behaviour stops the fuzzer like a crash does.
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined
+                      -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
 endif()
 
 # Collects the .cc files of the given folders, leaving out tests and fuzzers.
