@@ -45,8 +45,8 @@ class InstallStartPageTest : public ::testing::Test {
     }
   }
   // Chooses English, then shows the installation page with what the pages
-  // between would have set, and presses Next.
-  Page& Install(bool ends_program = false) {
+  // between would have set.
+  Page& ShowInstallPage() {
     wizard.Start();
     fake.window.Click("Cmd_Next");
     state.gsFSXPath = "C:\\FSX\\";
@@ -54,7 +54,11 @@ class InstallStartPageTest : public ::testing::Test {
     state.gsSimCfg = kSimCfg;
     state.gsInstPath = "F:\\Scenery\\vlrna\\";
     wizard.flow().Transition(*fake.window.visible_page(), "InstallStart");
-    Page& page = *fake.window.visible_page();
+    return *fake.window.visible_page();
+  }
+  // Shows the installation page and presses Next.
+  Page& Install(bool ends_program = false) {
+    Page& page = ShowInstallPage();
     if (ends_program) {
       EXPECT_THROW(fake.window.Click("Cmd_Next"), ProcessEnded);
     } else {
@@ -202,14 +206,7 @@ TEST_F(InstallStartPageTest, AFailedEditIsReportedTheOthersRunAndTheFlagIsSet) {
 // shows what would change, nothing is written, no box reaches the user, and
 // the installation itself runs as before.
 TEST_F(InstallStartPageTest, DetailsShowTheChangesAndWriteNothing) {
-  wizard.Start();
-  fake.window.Click("Cmd_Next");
-  state.gsFSXPath = "C:\\FSX\\";
-  state.gsSceneryCfg = kSceneryCfg;
-  state.gsSimCfg = kSimCfg;
-  state.gsInstPath = "F:\\Scenery\\vlrna\\";
-  wizard.flow().Transition(*fake.window.visible_page(), "InstallStart");
-  Page& page = *fake.window.visible_page();
+  Page& page = ShowInstallPage();
   const std::string cfg = fake.files.Content(kSceneryCfg);
   const std::string log = fake.files.Content(kTypicalLogPath);
   EXPECT_FALSE(page["txtDetails"].visible);
