@@ -50,6 +50,7 @@ class FakeFiles : public Files {
   FileStamp Stamp(const std::string& path) override;
   bool DeleteFile(const std::string& path) override;
   bool RemoveEmptyFolder(const std::string& path) override;
+  // The fake keeps no spelling of file names: they come out in lower case.
   std::vector<std::string> ListFiles(const std::string& path) override;
 
  private:
