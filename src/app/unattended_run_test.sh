@@ -139,7 +139,7 @@ cmp "$main_cfg" "$work/before/main_cfg" || fail "fsx.cfg is not as before the in
 cmp "$spb" "$work/before/spb" || fail "the autogen descriptions are not as before the installation"
 [ ! -e "$scenery" ] || fail "the package folder is left: $(find "$scenery" | head -3)"
 [ ! -e "$fsx/Autogen/vlrna_trees.agn" ] || fail "a file of setup.105 is left"
-[ -f "$cfg.vlrna.bak" ] && [ -f "$cfg.vlrna-removal.bak" ] || fail "a backup of scenery.cfg is missing"
+[ -f "$cfg.vlrna.bak" ] && [ -f "$cfg.vlrna.removal.bak" ] || fail "a backup of scenery.cfg is missing"
 run "$prefix" --unattended --uninstall
 [ "$status" -eq 0 ] || fail "exit code $status of a second removal, not 0"
 grep -q "options-uninstall-nothing" "$work/out.txt" || fail "a second removal found something"

@@ -266,7 +266,7 @@ void Removal::RemoveAreas() {
 
 }  // namespace
 
-std::string RemovalBackupOf(const std::string& cfg) { return cfg + ".vlrna-removal.bak"; }
+std::string RemovalBackupOf(const std::string& cfg) { return cfg + ".vlrna.removal.bak"; }
 
 std::vector<InstalledPackage> FindInstalledPackages(Context& ctx, IniService& ini,
                                                     std::optional<int> only_row) {
