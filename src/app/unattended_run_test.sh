@@ -131,6 +131,13 @@ grep -q "options-summary" "$work/out.txt" || fail "no summary of the restore"
 [ -f "$scenery/VLRNA_INSTALL_FSX.txt" ] || fail "no installation record"
 grep -q '^unpacked=.*|E:\\Scenery\\vlrna\\dem\\' "$scenery/VLRNA_INSTALL_FSX.txt" ||
   fail "the record lists no unpacked file"
+snapshot "$prefix" >"$work/before-removal.txt"
+run "$prefix" --unattended --uninstall --simulator=FSX --dry-run
+[ "$status" -eq 0 ] || { cat "$work/out.txt"; fail "exit code $status of the removal's preview"; }
+snapshot "$prefix" >"$work/after-preview.txt"
+diff "$work/before-removal.txt" "$work/after-preview.txt" || fail "the removal's preview changed files"
+grep -q '^Deleted: E:\\Scenery\\vlrna\\dem\\' "$work/out.txt" || fail "the preview lists no deletion"
+grep -q 'IMAGE_PIXELS_FOR_AUTOGEN_POLYGONS: 256 -> 128' "$work/out.txt" || fail "no terrain value back"
 run "$prefix" --unattended --uninstall --simulator=FSX
 cat "$work/out.txt"
 [ "$status" -eq 0 ] || fail "exit code $status of the removal, not 0"
