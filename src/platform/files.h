@@ -69,8 +69,8 @@ class Files {
   virtual FileStamp Stamp(const std::string& path) = 0;
 
   // Deletes the file `path`. True when it was deleted, false when there was
-  // no file of that name (a missing file is no error). A folder is refused
-  // (75); a read-only file too (70), as Windows refuses it.
+  // no file of that name (a missing file is no error). A folder is refused,
+  // and so is a read-only file (70), as Windows refuses them.
   virtual bool DeleteFile(const std::string& path) = 0;
 
   // Removes the folder `path` when it holds nothing. True when it was
