@@ -190,6 +190,27 @@ TEST_F(PackageRemovalTest, KeepsWhatOthersChangedSinceTheInstallation) {
   EXPECT_TRUE(Logged("No package records in C:\\FSX\\Autogen\\AutogenDescriptions.spb"));
 }
 
+// After a simulator update the options page patches the new file again and
+// notes it in the record: the removal then gives back the updated file.
+TEST_F(PackageRemovalTest, ARestoredAutogenFileIsRecordedAndComesBackAsTheUpdateLeftIt) {
+  SimulatorFiles(Encoding::kAnsi, "");
+  Install();
+  const std::string updated = AutogenFile({"{simulator update}"}, std::string("\x09\0\0\0", 4));
+  fake.files.AddFile(kSpb, updated);
+  std::vector<RestoredSimulator> restored = RestoreAutogenDescriptions(ctx);
+  ASSERT_EQ(restored.size(), 1u);
+  ASSERT_EQ(restored[0].files[0].outcome, RestoreOutcome::kRestored);
+  RecordRestoredAutogen(ctx, ini, restored);
+  std::optional<InstallRecord> record = ParseInstallRecord(fake.files.Content(kRecord));
+  ASSERT_TRUE(record);
+  ASSERT_EQ(record->autogen.size(), 1u);
+  EXPECT_EQ(record->autogen[0].overwritten, std::string("\x09\0\0\0", 4));
+
+  for (const RemovalReport& report : Uninstall()) EXPECT_TRUE(report.done());
+  EXPECT_EQ(fake.files.Content(kSpb), updated);
+  EXPECT_EQ(fake.files.Content(kCfg), cfg_before);
+}
+
 TEST_F(PackageRemovalTest, WithoutARecordTheAreasAndAutogenRecordsStillGo) {
   SimulatorFiles(Encoding::kUtf8, "");
   Install();
