@@ -44,6 +44,8 @@ class Removal {
   RemovalReport Run();
 
  private:
+  // Finds the installation record of the simulator.
+  void LoadRecord();
   void Step(const std::string& what, const std::function<void()>& step);
   void Removed(const std::string& line) {
     WriteLog(ctx_, line);
@@ -75,8 +77,7 @@ class Removal {
 };
 
 RemovalReport Removal::Run() {
-  record_path_ = InstallRecordPath(installed_.package_folder, installed_.row);
-  record_ = LoadInstallRecord(files_, record_path_);
+  LoadRecord();
   report_.had_record = record_.has_value();
   WriteLog(ctx_, "Removing the package from " + installed_.simulator_folder);
   if (record_) {
@@ -99,6 +100,20 @@ RemovalReport Removal::Run() {
   if (report_.done()) Step("scenery.cfg", [this] { RemoveAreas(); });
   WriteLog(ctx_, report_.done() ? "Removal finished" : "ERROR: Removal not finished; run it again");
   return report_;
+}
+
+void Removal::LoadRecord() {
+  record_path_ = InstallRecordPath(installed_.package_folder, installed_.row);
+  record_ = LoadInstallRecord(files_, record_path_);
+  if (record_) return;
+  // A simulator given by its folder on the manual path page has a record
+  // without a simulator's name; it is this one's when it names its library.
+  const std::string unnamed = InstallRecordPath(installed_.package_folder, -1);
+  std::optional<InstallRecord> record = LoadInstallRecord(files_, unnamed);
+  if (record && SameIgnoringAsciiCase(record->scenery_cfg, installed_.scenery_cfg)) {
+    record_ = std::move(record);
+    record_path_ = unnamed;
+  }
 }
 
 void Removal::Step(const std::string& what, const std::function<void()>& step) {

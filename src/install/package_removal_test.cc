@@ -211,6 +211,20 @@ TEST_F(PackageRemovalTest, ARestoredAutogenFileIsRecordedAndComesBackAsTheUpdate
   EXPECT_EQ(fake.files.Content(kCfg), cfg_before);
 }
 
+// An installation through the manual path page knows no simulator row.
+TEST_F(PackageRemovalTest, ARecordWithoutASimulatorsNameServesTheLibraryItNames) {
+  SimulatorFiles(Encoding::kAnsi, "[TERRAIN]\r\nIMAGE_PIXELS_FOR_AUTOGEN_POLYGONS=8\r\n");
+  state.gsSimDataPath[0] = "";  // as if the simulator had not been found
+  Install();
+  EXPECT_TRUE(fake.files.HasFile("E:\\Scenery\\vlrna\\VLRNA_INSTALL.txt"));
+  state.gsSimDataPath[0] = "C:\\ProgramData\\Microsoft\\FSX";
+  std::vector<RemovalReport> reports = Uninstall();
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_TRUE(reports[0].had_record);
+  ExpectSimulatorAsBefore();
+  ExpectPackageGone();
+}
+
 TEST_F(PackageRemovalTest, WithoutARecordTheAreasAndAutogenRecordsStillGo) {
   SimulatorFiles(Encoding::kUtf8, "");
   Install();
