@@ -57,6 +57,10 @@ grep -q "IMAGE_PIXELS_FOR_AUTOGEN_POLYGONS: .* -> 256" "$work/preview.txt" || fa
 grep -q "descriptions of the package: 0 -> " "$work/preview.txt" || fail "no autogen records"
 grep -q "^Unpacked in all: 9 archives" "$work/preview.txt" || fail "no archives"
 
+mkdir "$work/before"
+cp "$cfg" "$work/before/cfg"
+cp "$main_cfg" "$work/before/main_cfg"
+cp "$spb" "$work/before/spb"
 run "$prefix" --unattended --accept-license --language=D --simulator=FSX --dir='E:\Scenery'
 cat "$work/out.txt"
 [ "$status" -eq 0 ] || fail "exit code $status of the installation, not 0"
@@ -123,8 +127,34 @@ run "$prefix" --unattended --accept-license --language=E --restore-autogen
 [ "$status" -eq 0 ] || fail "exit code $status of the restore, not 0"
 grep -q "options-summary" "$work/out.txt" || fail "no summary of the restore"
 
+# --- The removal: the simulator's three files as before, the package gone.
+[ -f "$scenery/VLRNA_INSTALL_FSX.txt" ] || fail "no installation record"
+grep -q '^unpacked=.*|E:\\Scenery\\vlrna\\dem\\' "$scenery/VLRNA_INSTALL_FSX.txt" ||
+  fail "the record lists no unpacked file"
+snapshot "$prefix" >"$work/before-removal.txt"
+run "$prefix" --unattended --uninstall --simulator=FSX --dry-run
+[ "$status" -eq 0 ] || { cat "$work/out.txt"; fail "exit code $status of the removal's preview"; }
+snapshot "$prefix" >"$work/after-preview.txt"
+diff "$work/before-removal.txt" "$work/after-preview.txt" || fail "the removal's preview changed files"
+grep -q '^Deleted: E:\\Scenery\\vlrna\\dem\\' "$work/out.txt" || fail "the preview lists no deletion"
+grep -q 'IMAGE_PIXELS_FOR_AUTOGEN_POLYGONS: 256 -> 128' "$work/out.txt" || fail "no terrain value back"
+run "$prefix" --unattended --uninstall --simulator=FSX
+cat "$work/out.txt"
+[ "$status" -eq 0 ] || fail "exit code $status of the removal, not 0"
+cmp "$cfg" "$work/before/cfg" || fail "scenery.cfg is not as before the installation"
+cmp "$main_cfg" "$work/before/main_cfg" || fail "fsx.cfg is not as before the installation"
+cmp "$spb" "$work/before/spb" || fail "the autogen descriptions are not as before the installation"
+[ ! -e "$scenery" ] || fail "the package folder is left: $(find "$scenery" | head -3)"
+[ ! -e "$fsx/Autogen/vlrna_trees.agn" ] || fail "a file of setup.105 is left"
+[ -f "$cfg.vlrna.bak" ] && [ -f "$cfg.vlrna.removal.bak" ] || fail "a backup of scenery.cfg is missing"
+run "$prefix" --unattended --uninstall
+[ "$status" -eq 0 ] || fail "exit code $status of a second removal, not 0"
+grep -q "options-uninstall-nothing" "$work/out.txt" || fail "a second removal found something"
+run "$prefix" --unattended --uninstall --simulator=P3D2
+[ "$status" -eq 1 ] || fail "exit code $status of a removal from a missing simulator, not 1"
+
 # --- A prefix whose drive C: has lost its link: no log, but no crash either.
 rm "$prefix/dosdevices/c:"
 run "$prefix" --unattended --accept-license --language=E
 [ "$status" -eq 1 ] || { cat "$work/out.txt"; fail "exit code $status without drive C:, not 1"; }
-echo "unattended run: installed, refused, restored and ended cleanly as expected"
+echo "unattended run: installed, refused, restored, removed and ended cleanly as expected"

@@ -19,11 +19,17 @@ bool ArchiveExtraction::ExtractArchive(const std::string& name, const std::strin
   if (zip.zOpenZipFile(path) != 0) OpenFailure(zip, path);
   const uint64_t total = zip.zGetTotalBytes();
   ctx_.state.gdZipTotalBytes = static_cast<double>(total);
-  if (listener_ != nullptr) listener_->ArchiveOpened(total, ctx_.platform.system.MonotonicMillis());
+  std::vector<ZipEntryInfo> entries;
+  if (listener_ != nullptr) {
+    listener_->ArchiveOpened(total, ctx_.platform.system.MonotonicMillis());
+    zip.zListEntries(entries);
+    listener_->Unpacking(name, destination, entries);
+  }
   if (zip.zExtractAll(destination, password, 1, 1, 0, [this] { ZipProgress(); }) == 1) {
     ExtractionFailure(zip);
   }
   zip.zCloseZipFile();
+  if (listener_ != nullptr) listener_->Unpacked(name, destination, entries);
   ZipProgress();
   return false;
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/page_model.h"
 #include "platform/zip.h"
@@ -24,6 +25,13 @@ class ExtractionListener {
   virtual void ArchiveOpened(uint64_t total, int64_t now_ms) = 0;
   // A new figure of the bytes unpacked has been drawn.
   virtual void BytesDone(uint64_t bytes_done, int64_t now_ms) = 0;
+  // Archive `name` is open and about to be unpacked below `destination`;
+  // `entries` is what it holds. May raise RuntimeError to stop it.
+  virtual void Unpacking(const std::string& /*name*/, const std::string& /*destination*/,
+                         const std::vector<ZipEntryInfo>& /*entries*/) {}
+  // The same archive is unpacked.
+  virtual void Unpacked(const std::string& /*name*/, const std::string& /*destination*/,
+                        const std::vector<ZipEntryInfo>& /*entries*/) {}
 };
 
 // Unpacks the archives of the installation set, one at a time, drawing each

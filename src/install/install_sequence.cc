@@ -68,22 +68,49 @@ void EditStep(Context& ctx, int32_t line, const std::string& failure_log,
   }
 }
 
+// The three edits, each telling `recorder` (when there is one) what it did
+// once it is done.
+void RunEdits(Context& ctx, IniService& ini, InstallRecorder* recorder) {
+  ProgramState& s = ctx.state;
+  auto finished = [recorder](const char* step) {
+    if (recorder != nullptr) recorder->Finished(step);
+  };
+  EditStep(ctx, kLineRegister, "ERROR: Scenery areas not registered in " + s.gsSceneryCfg + "!",
+           [&] {
+             std::vector<int> areas = RegisterSceneryAreas(ctx, ini, s.gsSceneryCfg);
+             if (recorder != nullptr)
+               recorder->AreasRegistered(areas, s.gsSceneryCfg + ".vlrna.bak");
+             finished("scenery.cfg");
+           });
+  const std::string autogen = s.gsFSXPath + "Autogen\\AutogenDescriptions.spb";
+  EditStep(ctx, kLinePatch, "ERROR: Autogen descriptions not patched in " + autogen + "!", [&] {
+    std::string overwritten;
+    if (PatchAutogenDescriptions(ctx, autogen, &overwritten) == kAutogenPatched &&
+        recorder != nullptr) {
+      recorder->AutogenPatched(autogen, overwritten);
+    }
+    finished("autogen");
+  });
+  EditStep(ctx, kLineTerrain, "ERROR: Terrain setting not changed in " + s.gsSimCfg + "!", [&] {
+    InstallRecord::Terrain before = ReadTerrainState(ini, s.gsSimCfg);
+    SetAutogenPolygonPixels(ctx, ini, s.gsSimCfg);
+    if (recorder != nullptr) recorder->TerrainEdited(before, ReadTerrainState(ini, s.gsSimCfg));
+    finished("terrain");
+  });
+}
+
 }  // namespace
 
-void RunInstallation(Context& ctx, IniService& ini, Page& page, const ArchiveExtractor& extract) {
+void RunInstallation(Context& ctx, IniService& ini, Page& page, const ArchiveExtractor& extract,
+                     InstallRecorder* recorder) {
   ProgramState& s = ctx.state;
   for (size_t index = 0; index < kArchiveKeyUses.size(); ++index) {
     ExtractArchiveStep(ctx, page, extract, index);
   }
   page["Lab1"].text = s.MessageCatalogue[42];
   ctx.platform.window.Refresh(page);
-  EditStep(ctx, kLineRegister, "ERROR: Scenery areas not registered in " + s.gsSceneryCfg + "!",
-           [&] { RegisterSceneryAreas(ctx, ini, s.gsSceneryCfg); });
-  const std::string autogen = s.gsFSXPath + "Autogen\\AutogenDescriptions.spb";
-  EditStep(ctx, kLinePatch, "ERROR: Autogen descriptions not patched in " + autogen + "!",
-           [&] { PatchAutogenDescriptions(ctx, autogen); });
-  EditStep(ctx, kLineTerrain, "ERROR: Terrain setting not changed in " + s.gsSimCfg + "!",
-           [&] { SetAutogenPolygonPixels(ctx, ini, s.gsSimCfg); });
+  RunEdits(ctx, ini, recorder);
+  if (recorder != nullptr) recorder->Finished("all");
   page["Lab1"].text = s.MessageCatalogue[34];
 }
 

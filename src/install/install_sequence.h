@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "install/install_recorder.h"
 #include "platform/page_model.h"
 #include "shell/context.h"
 #include "simconfig/ini_service.h"
@@ -33,7 +34,10 @@ using ArchiveExtractor =
 // with entry 23. One while an archive is unpacked, like a failed archive,
 // ends the program with "Error extracting file!". One in an edit does not stop
 // the edits after it: gbEditFailed is set and the failed edit logged.
-void RunInstallation(Context& ctx, IniService& ini, Page& page, const ArchiveExtractor& extract);
+// `recorder`, when given, hears what each edit did and of every finished
+// step; the caller lets it hear of the archives.
+void RunInstallation(Context& ctx, IniService& ini, Page& page, const ArchiveExtractor& extract,
+                     InstallRecorder* recorder = nullptr);
 
 }  // namespace vlrna
 

@@ -19,7 +19,8 @@ InstallStartPage::InstallStartPage(Context& ctx, PageFlow& flow,
       observer_(observer),
       ini_(ctx.platform.files, ctx.platform.code_page),
       extraction_(ctx, *this, this),
-      overall_(kArchiveKeyUses.size()) {
+      overall_(kArchiveKeyUses.size()),
+      recorder_(ctx) {
   AddStandardControls(*this);
   const Rect area = ContentArea(*this);
   const int32_t l = area.left;
@@ -139,11 +140,14 @@ std::vector<std::string> InstallStartPage::PreviewChanges() {
 }
 
 void InstallStartPage::RunInstallation() {
-  vlrna::RunInstallation(ctx_, ini_, *this,
-                         [this](size_t index, const std::string& name, const std::string& password,
-                                const std::string& destination) {
-                           return ExtractArchive(index, name, password, destination);
-                         });
+  recorder_.Begin();
+  vlrna::RunInstallation(
+      ctx_, ini_, *this,
+      [this](size_t index, const std::string& name, const std::string& password,
+             const std::string& destination) {
+        return ExtractArchive(index, name, password, destination);
+      },
+      &recorder_);
 }
 
 // The sizes of the archives at hand, read from their directories before
@@ -183,6 +187,16 @@ void InstallStartPage::BytesDone(uint64_t bytes_done, int64_t now_ms) {
   ShowOverall();
   const ProgramState& s = ctx_.state;
   Notify(ProgressPercent(static_cast<double>(s.glZipBytesDone), s.gdZipTotalBytes));
+}
+
+void InstallStartPage::Unpacking(const std::string& name, const std::string& destination,
+                                 const std::vector<ZipEntryInfo>& entries) {
+  recorder_.Unpacking(name, destination, entries);
+}
+
+void InstallStartPage::Unpacked(const std::string& name, const std::string& destination,
+                                const std::vector<ZipEntryInfo>& entries) {
+  recorder_.Unpacked(name, destination, entries);
 }
 
 void InstallStartPage::ShowOverall() {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "install/archive_extraction.h"
+#include "install/install_recorder.h"
 #include "install/overall_progress.h"
 #include "shell/page_flow.h"
 #include "simconfig/ini_service.h"
@@ -57,6 +58,10 @@ class InstallStartPage : public WizardPage, private ExtractionListener {
   void ReadKnownTotals();
   void ArchiveOpened(uint64_t total, int64_t now_ms) override;
   void BytesDone(uint64_t bytes_done, int64_t now_ms) override;
+  void Unpacking(const std::string& name, const std::string& destination,
+                 const std::vector<ZipEntryInfo>& entries) override;
+  void Unpacked(const std::string& name, const std::string& destination,
+                const std::vector<ZipEntryInfo>& entries) override;
   void ShowOverall();
   void Notify(int archive_percent);
 
@@ -64,6 +69,7 @@ class InstallStartPage : public WizardPage, private ExtractionListener {
   IniService ini_;
   ArchiveExtraction extraction_;
   OverallProgress overall_;
+  InstallRecorder recorder_;
   size_t archive_index_ = 0;
   std::string archive_name_;
 };

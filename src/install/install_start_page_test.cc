@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "install/install_record.h"
 #include "install/install_sequence.h"
 #include "pages/wizard.h"
 #include "platform/fake/fake_machine.h"
@@ -235,6 +236,40 @@ TEST_F(InstallStartPageTest, DetailsShowTheChangesAndWriteNothing) {
   EXPECT_FALSE(page["txtDetails"].visible || page["Cmd_Details"].visible);
   EXPECT_EQ(Extractions().size(), 9u);
   EXPECT_NE(fake.files.Content(kSceneryCfg).find("Veltrona"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vlrna
+
+namespace vlrna {
+namespace {
+
+// The record of a run: what the archives list, the simulator's file copied
+// aside before setup.105 overwrites it, and every step finished.
+TEST_F(InstallStartPageTest, RecordsWhatTheArchivesUnpackAndCopiesReplacedFilesAside) {
+  fake.zip.entries["D:\\setup.101"] = {{"vlrna\\dem", 0, true}, {"vlrna\\dem\\a.bgl", 3, false}};
+  fake.zip.entries["D:\\setup.105"] = {{"Autogen\\vlrna.agn", 5, false}};
+  // The zip library of the fakes writes nothing: the files are there already.
+  fake.files.AddFile("F:\\Scenery\\vlrna\\dem\\a.bgl", "abc");
+  fake.files.AddFile("C:\\FSX\\Autogen\\vlrna.agn", "older");
+  Install();
+  const std::string record_path = "F:\\Scenery\\vlrna\\VLRNA_INSTALL_FSX.txt";
+  std::optional<InstallRecord> record = ParseInstallRecord(fake.files.Content(record_path));
+  ASSERT_TRUE(record);
+  EXPECT_EQ(record->simulator, "FSX");
+  EXPECT_EQ(record->finished.front(), "setup.101");
+  EXPECT_EQ(record->finished.back(), "all");
+  EXPECT_EQ(record->finished.size(), 13u);
+  ASSERT_EQ(record->unpacked.size(), 2u);
+  EXPECT_EQ(record->unpacked[0].path, "F:\\Scenery\\vlrna\\dem\\a.bgl");
+  EXPECT_EQ(record->unpacked[0].size, 3u);
+  ASSERT_EQ(record->replaced.size(), 1u);
+  EXPECT_EQ(record->replaced[0].backup, "F:\\Scenery\\vlrna\\backup\\Autogen\\vlrna.agn");
+  EXPECT_EQ(fake.files.Content(record->replaced[0].backup), "older");
+  EXPECT_EQ(record->areas.size(), 6u);
+  ASSERT_TRUE(record->terrain);
+  EXPECT_EQ(record->terrain->before_value, "32");
+  EXPECT_EQ(record->terrain->after_value, "256");
 }
 
 }  // namespace

@@ -5,13 +5,12 @@
 
 #include "destination/destination_folder.h"
 #include "platform/ascii_case.h"
+#include "shell/simulator_table.h"
 
 namespace vlrna {
 namespace {
 
-// The names of the simulator table's rows, in row order.
-constexpr std::array<std::string_view, 6> kSimulatorNames = {"FSX",  "FSX-SE", "P3D",
-                                                             "P3D2", "P3D3",   "P3D4"};
+const auto& kSimulatorNames = kSimulatorShortNames;
 
 bool TakeValue(std::string_view arg, std::string_view option, std::string& value) {
   if (arg.substr(0, option.size()) != option) return false;
@@ -57,6 +56,8 @@ std::string ReadArgument(const std::string& arg, UnattendedOptions& options, boo
     options.restore_autogen = true;
   } else if (arg == "--dry-run") {
     options.dry_run = true;
+  } else if (arg == "--uninstall") {
+    options.uninstall = true;
   } else if (arg == "--help" || arg == "-h") {
     options.help = true;
   } else if (TakeValue(arg, "--language=", value)) {
@@ -72,10 +73,17 @@ std::string ReadArgument(const std::string& arg, UnattendedOptions& options, boo
 }
 
 // What a sound set of arguments still needs.
-std::string CheckWhole(const UnattendedOptions& options, bool accepted, bool any) {
+std::string CheckWhole(UnattendedOptions& options, bool accepted, bool any) {
   if (options.help) return "";
   if (!options.unattended) {
     return any ? "these options need --unattended" : "";
+  }
+  if (options.uninstall) {
+    if (options.restore_autogen || !options.dir.empty()) {
+      return "--uninstall goes with neither --restore-autogen nor --dir";
+    }
+    if (options.language.empty()) options.language = "E";
+    return "";
   }
   if (!accepted) return "an unattended run needs --accept-license: it accepts the licence for you";
   if (options.language.empty()) return "an unattended run needs --language=E, D, I or F";
@@ -99,12 +107,16 @@ const char kCommandLineUsage[] =
     "                    [--simulator=FSX|FSX-SE|P3D|P3D2|P3D3|P3D4] [--dir=X:\\folder]\n"
     "                    [--dry-run]\n"
     "       VLRSetup.exe --unattended --accept-license --language=E|D|I|F --restore-autogen\n"
+    "       VLRSetup.exe --unattended --uninstall [--language=E|D|I|F] [--dry-run]\n"
+    "                    [--simulator=FSX|FSX-SE|P3D|P3D2|P3D3|P3D4]\n"
     "  Without options the wizard opens its window. --unattended walks the same pages\n"
     "  without one, takes every proposal the options do not change, and prints what\n"
-    "  it shows. Exit codes: 0 installed (or restored), 3 finished with errors,\n"
-    "  1 ended otherwise, 2 a refused command line. --dry-run writes nothing but the log\n"
-    "  and prints every change the run would make: diffs of the text files, the terrain\n"
-    "  value, the autogen records, the archives and bytes to unpack.\n";
+    "  it shows. --uninstall removes the scenery from the simulator named, or from\n"
+    "  every simulator that holds it. Exit codes: 0 installed (restored, removed),\n"
+    "  3 finished with errors, 1 ended otherwise, 2 a refused command line. --dry-run\n"
+    "  writes nothing but the log and prints every change the run would make: diffs of\n"
+    "  the text files, the terrain value, the autogen records, the archives and bytes\n"
+    "  to unpack.\n";
 
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
   ParsedCommandLine parsed;

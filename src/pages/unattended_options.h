@@ -12,6 +12,8 @@ namespace vlrna {
 //   --unattended --accept-license --language=E|D|I|F
 //       [--simulator=FSX|FSX-SE|P3D|P3D2|P3D3|P3D4] [--dir=X:\folder] [--dry-run]
 //   --unattended --accept-license --language=E|D|I|F --restore-autogen
+//   --unattended --uninstall [--language=E|D|I|F] [--dry-run]
+//       [--simulator=FSX|FSX-SE|P3D|P3D2|P3D3|P3D4]
 //
 // --dry-run runs the same code on a machine that only records what would be
 // written, and prints that at the end.
@@ -25,6 +27,7 @@ struct UnattendedOptions {
   std::string dir;               // the destination folder as given, or empty
   bool restore_autogen = false;
   bool dry_run = false;
+  bool uninstall = false;  // no licence to accept; English unless told
 };
 
 // The outcome of reading the command line: the options, or the reason it is

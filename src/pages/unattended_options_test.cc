@@ -31,6 +31,11 @@ TEST(UnattendedOptionsTest, ReadsWhatTheCommandLineAsksAndRefusesTheRest) {
        "unknown option \"--silent\""},
       {{"--language=E"}, "need --unattended"},
       {{"--dry-run"}, "need --unattended"},
+      {{"--unattended", "--uninstall"}, nullptr},
+      {{"--unattended", "--uninstall", "--language=F", "--simulator=FSX-SE"}, nullptr},
+      {{"--unattended", "--uninstall", "--dir=C:\\x"}, "goes with neither"},
+      {{"--unattended", "--uninstall", "--restore-autogen"}, "goes with neither"},
+      {{"--uninstall"}, "need --unattended"},
   };
   for (const Case& c : cases) {
     const ParsedCommandLine parsed = ParseCommandLine(c.args);
@@ -49,6 +54,10 @@ TEST(UnattendedOptionsTest, ReadsWhatTheCommandLineAsksAndRefusesTheRest) {
   EXPECT_FALSE(o.dry_run);
   EXPECT_TRUE(ParseCommandLine(cases[4].args).options.dry_run);
   EXPECT_EQ(SimulatorName(1), "FSX-SE");
+  const UnattendedOptions removal = ParseCommandLine({"--unattended", "--uninstall"}).options;
+  EXPECT_TRUE(removal.uninstall);
+  EXPECT_EQ(removal.language, "E");
+  EXPECT_FALSE(removal.simulator);
 }
 
 }  // namespace

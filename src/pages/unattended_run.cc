@@ -97,6 +97,7 @@ class Driver {
   void PrintPage(const Page& page);
   void Act(Page& page);
   void ChooseSimulator(Page& page);
+  void Uninstall(OptionsPage& page);
   void ChooseDestination(Page& page);
   void Next(Page& page);
   [[noreturn]] void Stop(const std::string& why);
@@ -112,9 +113,18 @@ class Driver {
   ProgressLines progress_;
   bool finished_ = false;
   bool restored_ = false;
+  bool uninstalled_ = false;
 };
 
 int Driver::ExitCode() {
+  if (options_.uninstall) {
+    if (!uninstalled_) return kExitEnded;
+    const auto& options = static_cast<OptionsPage&>(wizard_.flow().Get("Options"));
+    for (const RemovalReport& report : options.last_removal()) {
+      if (!report.done()) return kExitEnded;
+    }
+    return kExitInstalled;
+  }
   if (options_.restore_autogen) {
     if (!restored_) return kExitEnded;
     const auto& options = static_cast<OptionsPage&>(wizard_.flow().Get("Options"));
@@ -134,6 +144,7 @@ void Driver::AnswerBoxes() {
   window_.AnswerAlways(kDiscPromptBox, kAnswerCancel);
   window_.AnswerAlways(kConfirmQuitBox, kAnswerYes);
   window_.AnswerAlways(kLanguageQuitBox, kAnswerYes);
+  if (options_.uninstall) window_.AnswerAlways(kUninstallConfirmBox, kAnswerYes);
   window_.set_fallback_answer(SafeAnswer);
   window_.set_on_message([this](const MessageRequest& box, MessageAnswer answer) {
     out_.print("[box " + box.id + "] " + box.title + ": " + box.text + " -> " + AnswerName(answer));
@@ -199,10 +210,12 @@ void Driver::Act(Page& page) {
   const std::string& name = page.name();
   if (name == "Setup") {
     window_.ChooseOption(LanguageOption(options_.language));
-  } else if (name == "Welcome" && options_.restore_autogen) {
+  } else if (name == "Welcome" && (options_.restore_autogen || options_.uninstall)) {
     out_.print("  -> Options");
     window_.Click("Cmd_Options");
     return;
+  } else if (name == "Options" && options_.uninstall) {
+    Uninstall(static_cast<OptionsPage&>(page));
   } else if (name == "Options") {
     if (!options_.restore_autogen || restored_) Stop("");
     out_.print("  -> Restore");
@@ -219,6 +232,25 @@ void Driver::Act(Page& page) {
     Stop("the page " + name + " is not part of an installation");
   }
   Next(page);
+}
+
+void Driver::Uninstall(OptionsPage& page) {
+  if (uninstalled_) Stop("");
+  if (options_.simulator && !state_.gbSimFound[*options_.simulator]) {
+    Stop("the simulator " + SimulatorName(*options_.simulator) +
+         " (--simulator) is not installed on this machine");
+  }
+  page.set_uninstall_row(options_.simulator);
+  out_.print("  -> Remove");
+  window_.Click("cmd_uninstall");
+  uninstalled_ = true;
+  for (const RemovalReport& report : page.last_removal()) {
+    out_.print("removal from " + SimulatorName(report.row) + ": " +
+               std::to_string(report.removed.size()) + " changes undone, " +
+               std::to_string(report.kept.size()) + " kept, " +
+               std::to_string(report.failures.size()) + " failed");
+  }
+  Stop("");
 }
 
 void Driver::ChooseSimulator(Page& page) {

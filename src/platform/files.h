@@ -67,6 +67,19 @@ class Files {
 
   // The stamp of a file; exists is false when there is none. Never raises.
   virtual FileStamp Stamp(const std::string& path) = 0;
+
+  // Deletes the file `path`. True when it was deleted, false when there was
+  // no file of that name (a missing file is no error). A folder is refused,
+  // and so is a read-only file (70), as Windows refuses them.
+  virtual bool DeleteFile(const std::string& path) = 0;
+
+  // Removes the folder `path` when it holds nothing. True when it was
+  // removed; false when it is missing or not empty, which are no errors.
+  virtual bool RemoveEmptyFolder(const std::string& path) = 0;
+
+  // The names (not paths) of the files (not folders) in the folder `path`,
+  // sorted without regard to case. Raises when the folder cannot be listed.
+  virtual std::vector<std::string> ListFiles(const std::string& path) = 0;
 };
 
 }  // namespace vlrna

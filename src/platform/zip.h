@@ -4,8 +4,16 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace vlrna {
+
+// One entry of the current archive as zListEntries lists it.
+struct ZipEntryInfo {
+  std::string name;   // relative Windows path ("dem\\x.bgl"), ANSI code page
+  uint64_t size = 0;  // unpacked bytes; 0 for a folder
+  bool folder = false;
+};
 
 // The zip library the installation calls to unpack the archives of the
 // installation set. It holds one current archive at a time. Paths are Windows
@@ -62,6 +70,11 @@ class Zip {
   // and bytes done (unpacked bytes written). Returns non-zero when figures are
   // available, 0 when no archive is open.
   virtual int32_t zGetRunTimeInfo(uint64_t& entries_done, uint64_t& bytes_done) = 0;
+
+  // Fills `out` with the entries of the current archive that zExtractAll
+  // writes, files and folders, in the archive's order, named as they land
+  // below the destination. 0 on success; 1 when no archive is open.
+  virtual int32_t zListEntries(std::vector<ZipEntryInfo>& out) = 0;
 
   // Closes the current archive. Returns 0; closing with none open is no error.
   // From the progress callback of a running extraction it is refused (1) and

@@ -31,6 +31,7 @@ class PreviewZip : public Zip {
                       int32_t flag2, int32_t flag3, const ProgressCallback& progress) override;
   std::string zGetLastErrorAsText() override { return real_.zGetLastErrorAsText(); }
   int32_t zGetRunTimeInfo(uint64_t& entries_done, uint64_t& bytes_done) override;
+  int32_t zListEntries(std::vector<ZipEntryInfo>& out) override { return real_.zListEntries(out); }
   int32_t zCloseZipFile() override;
 
  private:

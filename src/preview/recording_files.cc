@@ -14,6 +14,12 @@ RuntimeError Failure(int32_t number, const std::string& path) {
   return RuntimeError(number, DescribeErrorNumber(number) + ": " + path, kSource);
 }
 
+void SortNames(std::vector<std::string>& names) {
+  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+    return AsciiUpper(a) < AsciiUpper(b);
+  });
+}
+
 std::string FolderOf(const std::string& path) {
   size_t slash = path.find_last_of('\\');
   return slash == std::string::npos ? "" : path.substr(0, slash);
@@ -71,6 +77,7 @@ bool RecordingFiles::NormalFileExists(const std::string& path) {
 }
 
 bool RecordingFiles::FolderExists(const std::string& path) {
+  if (removed_keys_.count(Key(path)) != 0) return false;
   return created_keys_.count(Key(path)) != 0 || real_.FolderExists(path);
 }
 
@@ -84,13 +91,55 @@ std::vector<std::string> RecordingFiles::ListSubfolders(const std::string& path)
       names.push_back(folder.substr(folder.find_last_of('\\') + 1));
     }
   }
-  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-    return AsciiUpper(a) < AsciiUpper(b);
-  });
+  std::erase_if(
+      names, [&](const std::string& name) { return removed_keys_.count(Key(parent + name)) != 0; });
+  SortNames(names);
   return names;
 }
 
+std::vector<std::string> RecordingFiles::ListFiles(const std::string& path) {
+  std::vector<std::string> names;
+  if (real_.FolderExists(path)) names = real_.ListFiles(path);
+  const std::string parent = Key(path) + "\\";
+  std::erase_if(names, [&](const std::string& name) {
+    const Overlay* overlay = Find(parent + name);
+    return overlay != nullptr && !overlay->now;
+  });
+  for (const auto& [key, overlay] : overlays_) {
+    if (!overlay.now || !key.starts_with(parent) ||
+        key.find('\\', parent.size()) != std::string::npos) {
+      continue;
+    }
+    const std::string name = overlay.path.substr(overlay.path.find_last_of('\\') + 1);
+    bool listed = false;
+    for (const std::string& known : names) listed = listed || Key(known) == Key(name);
+    if (!listed) names.push_back(name);
+  }
+  SortNames(names);
+  return names;
+}
+
+bool RecordingFiles::DeleteFile(const std::string& path) {
+  if (!Stamp(path).exists) return false;
+  Overlay& overlay = Touch(path);
+  overlay.now.reset();
+  overlay.copied_from.clear();
+  overlay.generation = ++generation_;
+  return true;
+}
+
+bool RecordingFiles::RemoveEmptyFolder(const std::string& path) {
+  if (!FolderExists(path) || !ListFiles(path).empty() || !ListSubfolders(path).empty()) {
+    return false;
+  }
+  removed_folders_.push_back(path);
+  removed_keys_.insert(Key(path));
+  created_keys_.erase(Key(path));
+  return true;
+}
+
 void RecordingFiles::CreateFolders(const std::string& path) {
+  removed_keys_.erase(Key(path));
   if (FolderExists(path)) return;
   const std::string parent = FolderOf(path);
   if (!parent.empty() && parent.size() > 2) CreateFolders(parent);

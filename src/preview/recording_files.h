@@ -35,6 +35,8 @@ class RecordingFiles : public Files {
   std::vector<RecordedChange> Changes() const;
   // The folders that would be created, in order.
   const std::vector<std::string>& CreatedFolders() const { return created_folders_; }
+  // The folders that would be removed, in order.
+  const std::vector<std::string>& RemovedFolders() const { return removed_folders_; }
 
   bool NormalFileExists(const std::string& path) override;
   bool FolderExists(const std::string& path) override;
@@ -47,6 +49,11 @@ class RecordingFiles : public Files {
   void CopyFile(const std::string& from, const std::string& to) override;
   void ReplaceFileAtomically(const std::string& path, std::string_view content) override;
   FileStamp Stamp(const std::string& path) override;
+  // A deleted file reads as missing and shows as a change without bytes
+  // after; a removed folder reads as missing.
+  bool DeleteFile(const std::string& path) override;
+  bool RemoveEmptyFolder(const std::string& path) override;
+  std::vector<std::string> ListFiles(const std::string& path) override;
 
  private:
   struct Overlay {
@@ -70,6 +77,8 @@ class RecordingFiles : public Files {
   std::vector<std::string> order_;
   std::vector<std::string> created_folders_;
   std::set<std::string> created_keys_;
+  std::vector<std::string> removed_folders_;
+  std::set<std::string> removed_keys_;
   uint64_t generation_ = 0;
 };
 

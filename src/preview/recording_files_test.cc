@@ -64,3 +64,32 @@ TEST_F(RecordingFilesTest, FoldersAreRecordedAndAWriteBackToTheOldBytesIsNoChang
 
 }  // namespace
 }  // namespace vlrna
+
+namespace vlrna {
+namespace {
+
+TEST_F(RecordingFilesTest, DeletionsAndRemovedFoldersAreRecordedNotMade) {
+  real_.AddFile("C:\\FSX\\Effects\\fx.fx", "fx");
+  files_.AppendToFile("C:\\FSX\\Effects\\new.fx", "n");
+  EXPECT_EQ(files_.ListFiles("C:\\FSX\\Effects"), (std::vector<std::string>{"fx.fx", "new.fx"}));
+  EXPECT_FALSE(files_.RemoveEmptyFolder("C:\\FSX\\Effects"));
+  EXPECT_TRUE(files_.DeleteFile("C:\\FSX\\Effects\\FX.FX"));
+  EXPECT_TRUE(files_.DeleteFile("C:\\FSX\\Effects\\new.fx"));
+  EXPECT_FALSE(files_.DeleteFile("C:\\FSX\\Effects\\fx.fx"));
+  EXPECT_FALSE(files_.NormalFileExists("C:\\FSX\\Effects\\fx.fx"));
+  EXPECT_THROW(files_.ReadFile("C:\\FSX\\Effects\\fx.fx"), RuntimeError);
+  EXPECT_TRUE(files_.ListFiles("C:\\FSX\\Effects").empty());
+  EXPECT_TRUE(files_.RemoveEmptyFolder("C:\\FSX\\Effects\\"));
+  EXPECT_FALSE(files_.FolderExists("C:\\FSX\\Effects"));
+  EXPECT_TRUE(files_.ListSubfolders("C:\\FSX").empty());
+  EXPECT_EQ(files_.RemovedFolders(), std::vector<std::string>{"C:\\FSX\\Effects\\"});
+
+  EXPECT_TRUE(real_.HasFile("C:\\FSX\\Effects\\fx.fx"));
+  const std::vector<RecordedChange> changes = files_.Changes();
+  ASSERT_EQ(changes.size(), 1u);  // the new file never was: no change
+  EXPECT_EQ(changes[0].before, "fx");
+  EXPECT_FALSE(changes[0].after.has_value());
+}
+
+}  // namespace
+}  // namespace vlrna

@@ -44,6 +44,11 @@ inline constexpr std::array<SimulatorRow, kSimulatorCount> kSimulatorTable = {{
      "Prepar3D.exe", "Prepar3D v4.x: "},
 }};
 
+// The short names of the rows, as the command line and the installation
+// record name them.
+inline constexpr std::array<const char*, kSimulatorCount> kSimulatorShortNames = {
+    "FSX", "FSX-SE", "P3D", "P3D2", "P3D3", "P3D4"};
+
 inline constexpr char kAppPathValue[] = "AppPath";
 
 }  // namespace vlrna

@@ -22,7 +22,7 @@ void BackUp(Context& ctx, const std::string& path) {
 
 }  // namespace
 
-int PatchAutogenDescriptions(Context& ctx, const std::string& path) {
+int PatchAutogenDescriptions(Context& ctx, const std::string& path, std::string* overwritten) {
   Files& files = ctx.platform.files;
   if (!files.NormalFileExists(path)) {
     WriteLog(ctx, "ERROR: File not found: " + path);
@@ -55,6 +55,9 @@ int PatchAutogenDescriptions(Context& ctx, const std::string& path) {
         kSource);
   }
   std::string patched = SpliceDefinitionBlock(content, scan, block);
+  if (overwritten != nullptr) {
+    *overwritten = content.substr(scan.list_body + static_cast<size_t>(scan.list_length) - 4, 4);
+  }
   BackUp(ctx, path);
   files.ReplaceFileAtomically(path, patched);
   WriteLog(ctx, "File succesfully patched!");

@@ -26,8 +26,10 @@ inline constexpr int kAutogenFileNotFound = 3;
 // The file is left untouched for 0, 2 and 3 and no copy is made. Raises
 // RuntimeError when the file cannot be read or replaced (it then stays as it
 // was), 6 (Overflow) when a length field would pass 32 bits, and 5 when
-// gSpbDefinition is not 566 bytes long.
-int PatchAutogenDescriptions(Context& ctx, const std::string& path);
+// gSpbDefinition is not 566 bytes long. For 1, `overwritten` (when given)
+// receives the four bytes of the file that the block was written over.
+int PatchAutogenDescriptions(Context& ctx, const std::string& path,
+                             std::string* overwritten = nullptr);
 
 }  // namespace vlrna
 

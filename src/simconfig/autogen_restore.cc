@@ -27,7 +27,7 @@ RestoredFile RestoreOne(Context& ctx, const std::string& path) {
   RestoredFile file;
   file.path = path;
   try {
-    file.outcome = OutcomeOf(PatchAutogenDescriptions(ctx, path));
+    file.outcome = OutcomeOf(PatchAutogenDescriptions(ctx, path, &file.overwritten));
   } catch (const RuntimeError& error) {
     LogError(ctx, error);
     file.outcome = RestoreOutcome::kNotWritten;

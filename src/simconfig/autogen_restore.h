@@ -21,7 +21,8 @@ enum class RestoreOutcome {
 struct RestoredFile {
   std::string path;
   RestoreOutcome outcome = RestoreOutcome::kMissing;
-  std::string reason;  // kNotWritten: the error's description
+  std::string reason;       // kNotWritten: the error's description
+  std::string overwritten;  // kRestored: the bytes the block was written over
 };
 
 // The files of one simulator row, in the order they were patched.

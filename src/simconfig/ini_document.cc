@@ -161,6 +161,65 @@ void IniDocument::AddSection(Section section) {
   sections_.push_back(std::move(section));
 }
 
+size_t IniDocument::SectionIndex(std::string_view section) const {
+  auto it = first_section_.find(AsciiLower(Trim(ToFileText(section))));
+  return it == first_section_.end() ? 0 : it->second;
+}
+
+size_t IniDocument::KeyLine(size_t index, std::string_view file_key) const {
+  const Section& found = sections_[index];
+  for (size_t i = 1; i < found.size(); ++i) {
+    std::string_view line_key;
+    size_t value_start = 0;
+    if (SplitKeyLine(found[i].text, &line_key, &value_start) &&
+        SameIgnoringAsciiCase(line_key, Trim(file_key))) {
+      return i;
+    }
+  }
+  return 0;
+}
+
+void IniDocument::Reindex() {
+  first_section_.clear();
+  for (size_t i = 1; i < sections_.size(); ++i) {
+    first_section_.try_emplace(AsciiLower(*HeaderName(sections_[i].front().text)), i);
+  }
+}
+
+bool IniDocument::RemoveSection(std::string_view section) {
+  size_t index = SectionIndex(section);
+  if (index == 0) return false;
+  const bool ended_file =
+      index + 1 == sections_.size() && sections_[index].back().end == LineEnd::kNone;
+  sections_.erase(sections_.begin() + static_cast<std::ptrdiff_t>(index));
+  if (Line* last = LastLine(); ended_file && last != nullptr) last->end = LineEnd::kNone;
+  Reindex();
+  return true;
+}
+
+bool IniDocument::RemoveKey(std::string_view section, std::string_view key) {
+  size_t index = SectionIndex(section);
+  size_t line = index == 0 ? 0 : KeyLine(index, ToFileText(key));
+  if (line == 0) return false;
+  Section& target = sections_[index];
+  const bool ended_file = target[line].end == LineEnd::kNone;
+  target.erase(target.begin() + static_cast<std::ptrdiff_t>(line));
+  if (Line* last = LastLine(); ended_file && last != nullptr) last->end = LineEnd::kNone;
+  return true;
+}
+
+bool IniDocument::SectionHasKeys(std::string_view section) const {
+  size_t index = SectionIndex(section);
+  if (index == 0) return false;
+  const Section& found = sections_[index];
+  for (size_t i = 1; i < found.size(); ++i) {
+    std::string_view line_key;
+    size_t value_start = 0;
+    if (SplitKeyLine(found[i].text, &line_key, &value_start)) return true;
+  }
+  return false;
+}
+
 std::string IniDocument::Bytes() const {
   static constexpr std::string_view kEnds[] = {"", "\n", "\r\n", "\r"};
   DecodedText decoded{encoding_, "", tail_};

@@ -51,6 +51,18 @@ class IniDocument {
   // makes sure no text holds a line break (see IsSafeIniName/IsSafeIniValue).
   void Set(std::string_view section, std::string_view key, std::string_view value);
 
+  // Removes the first section of that name with every line up to the next
+  // section header (keys, comments, blank lines). Removes the line of `key`
+  // in the first section of that name. Both undo what Set added: when the
+  // removed lines ended the file and it ended without a line end, the line
+  // now last loses its own, so a file Set grew returns to its bytes. False
+  // when there was nothing to remove.
+  bool RemoveSection(std::string_view section);
+  bool RemoveKey(std::string_view section, std::string_view key);
+
+  // Whether the first section of that name holds any "key=value" line.
+  bool SectionHasKeys(std::string_view section) const;
+
   // The file's bytes as they are now.
   std::string Bytes() const;
 
@@ -71,6 +83,11 @@ class IniDocument {
   void AddSection(Section section);
   void InsertLine(Section& section, size_t after, std::string text);
   Line* LastLine();
+  // Index of the first section of a name, or 0 when there is none.
+  size_t SectionIndex(std::string_view section) const;
+  // The line of `key` in sections_[index], or 0.
+  size_t KeyLine(size_t index, std::string_view file_key) const;
+  void Reindex();
 
   const AnsiCodePage* code_page_;
   TextEncoding encoding_ = TextEncoding::kAnsi;

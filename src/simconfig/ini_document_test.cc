@@ -184,3 +184,49 @@ TEST(IniDocumentTest, NamesThatWouldBreakLinesAreUnsafe) {
 
 }  // namespace
 }  // namespace vlrna
+
+namespace vlrna {
+namespace {
+
+// Whatever Set added, removing it again gives the file's bytes back: line
+// ends of every style, a file without a final line end, blank lines, marks.
+TEST(IniDocumentTest, RemovingWhatSetAddedGivesTheFileBack) {
+  const std::string utf16("\xFF\xFE[\0T\0E\0R\0R\0A\0I\0N\0]\0\r\0\n\0a\0=\0\xE9\0\r\0\n\0", 28);
+  for (const std::string& original :
+       {std::string(kLibrary), std::string("[General]\nTitle=x\n\n"),
+        std::string("[TERRAIN]\r\nA=1"), std::string("[TERRAIN]\r\n\r\n; note\r\n"), std::string(),
+        std::string("\xEF\xBB\xBFx=1\r"), utf16}) {
+    IniDocument doc = IniDocument::Parse(original, Windows1252());
+    const bool had_terrain = doc.HasSection("TERRAIN");
+    doc.Set("Area.003", "Title", "Veltrona \xC4");
+    doc.Set("Area.003", "Local", "E:\\Scenery\\vlrna\\dem");
+    doc.Set("Area.004", "Title", "Veltrona Ortho");
+    doc.Set("TERRAIN", "IMAGE_PIXELS_FOR_AUTOGEN_POLYGONS", "256");
+    ASSERT_NE(doc.Bytes(), original);
+    EXPECT_TRUE(doc.RemoveKey("terrain", " image_pixels_for_autogen_polygons "));
+    if (!had_terrain) {
+      EXPECT_FALSE(doc.SectionHasKeys("TERRAIN"));
+      EXPECT_TRUE(doc.RemoveSection("TERRAIN"));
+    }
+    EXPECT_TRUE(doc.RemoveSection("area.003"));
+    EXPECT_TRUE(doc.RemoveSection("Area.004"));
+    EXPECT_EQ(doc.Bytes(), original);
+    EXPECT_FALSE(doc.RemoveSection("Area.004"));
+    EXPECT_FALSE(doc.RemoveKey("Area.003", "Title"));
+  }
+}
+
+TEST(IniDocumentTest, RemovingASectionTakesItsLinesAndTheFirstOfDuplicates) {
+  IniDocument doc = IniDocument::Parse(kLibrary, Windows1252());
+  EXPECT_TRUE(doc.RemoveSection("Area.001"));
+  EXPECT_EQ(doc.Bytes(), std::string(kLibrary).erase(133, 95));
+  IniDocument twice = IniDocument::Parse("[A]\r\nx=1\r\n[B]\r\n[a]\r\nx=2\r\n", Windows1252());
+  EXPECT_TRUE(twice.RemoveSection("A"));
+  EXPECT_EQ(twice.Find("A", "x"), "2");
+  EXPECT_FALSE(twice.SectionHasKeys("B"));
+  EXPECT_TRUE(twice.SectionHasKeys("A"));
+  EXPECT_EQ(twice.Bytes(), "[B]\r\n[a]\r\nx=2\r\n");
+}
+
+}  // namespace
+}  // namespace vlrna

@@ -14,8 +14,8 @@ TEST(RestoreSummaryTest, EmptyMixedButFineAndOlderMessageFiles) {
 
   RestoredSimulator p3d4{
       5,
-      {{"E:\\P3D4\\Autogen\\AutogenDescriptions.spb", RestoreOutcome::kUpToDate, ""},
-       {"E:\\P3D4\\Autogen\\AutogenDescriptions_Legacy.spb", RestoreOutcome::kRestored, ""}}};
+      {{"E:\\P3D4\\Autogen\\AutogenDescriptions.spb", RestoreOutcome::kUpToDate, "", ""},
+       {"E:\\P3D4\\Autogen\\AutogenDescriptions_Legacy.spb", RestoreOutcome::kRestored, "", ""}}};
   MessageRequest box = RestoreSummaryBox(state, {p3d4});
   EXPECT_EQ(box.text,
             "Prepar3D v4.x: AutogenDescriptions.spb: T58; AutogenDescriptions_Legacy.spb: T57\r\n");

@@ -26,12 +26,6 @@ constexpr int kHighestArea = 999;
 // The entries FindExistingInstallation consults: the airfields are not.
 constexpr size_t kRootEntries = 4;
 
-std::string AreaSection(int number) {
-  char name[16];
-  std::snprintf(name, sizeof name, "Area.%03d", number);
-  return name;
-}
-
 // The number for a new area after `highest`: the next one, or, when that
 // would need four digits, the lowest number that holds no area.
 int16_t NextAreaNumber(const IniDocument& cfg_text, const std::string& cfg, int16_t highest) {
@@ -94,18 +88,33 @@ std::string SetEntry(Context& ctx, IniDocument& cfg_text, const std::string& cfg
 
 }  // namespace
 
+std::string AreaSection(int number) {
+  char name[16];
+  std::snprintf(name, sizeof name, "Area.%03d", number);
+  return name;
+}
+
+int PackageEntryOf(const std::string& local) {
+  const std::string lower = AsciiLower(local);
+  for (size_t i = 0; i < kSceneryEntries.size(); ++i) {
+    if (lower.find(kSceneryEntries[i].marker) != std::string::npos) return static_cast<int>(i);
+  }
+  return -1;
+}
+
 bool FindSceneryArea(IniService& ini, const std::string& file, const std::string& marker,
                      int16_t& area, int16_t& layer) {
   return ScanAreas(ini.View(file), marker, area, layer);
 }
 
-void RegisterSceneryAreas(Context& ctx, IniService& ini, const std::string& cfg) {
+std::vector<int> RegisterSceneryAreas(Context& ctx, IniService& ini, const std::string& cfg) {
   BackUpLibrary(ctx, cfg);
   WriteLog(ctx, "Editing '" + cfg + "'");
   // Every entry is set in memory, each scan seeing the entries set before it,
   // and the library is replaced once: a crash leaves all six or none.
   IniDocument cfg_text = ini.Edit(cfg);
   std::vector<std::string> lines;
+  std::vector<int> areas;
   int16_t area = 0;
   int16_t layer = 0;
   for (const SceneryEntry& entry : kSceneryEntries) {
@@ -114,9 +123,11 @@ void RegisterSceneryAreas(Context& ctx, IniService& ini, const std::string& cfg)
       area = NextAreaNumber(cfg_text, cfg, area);
     }
     lines.push_back(SetEntry(ctx, cfg_text, cfg, entry, area, layer));
+    areas.push_back(area);
   }
   ini.Replace(cfg, std::move(cfg_text));
   for (const std::string& line : lines) WriteLog(ctx, line);
+  return areas;
 }
 
 std::string FindExistingInstallation(Context& ctx, IniService& ini) {

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "shell/context.h"
 #include "simconfig/ini_service.h"
@@ -46,7 +47,15 @@ bool FindSceneryArea(IniService& ini, const std::string& file, const std::string
 // Raises RuntimeError, with the library left as it was: the copy's error; a
 // failed write (no entry's log line is then written); 6 (Overflow) when the
 // layer would pass 32767 or no area number from 000 to 999 is free.
-void RegisterSceneryAreas(Context& ctx, IniService& ini, const std::string& cfg);
+// Returns the six area numbers, in the order of kSceneryEntries.
+std::vector<int> RegisterSceneryAreas(Context& ctx, IniService& ini, const std::string& cfg);
+
+// The name of area section `number`: "Area.007".
+std::string AreaSection(int number);
+
+// Which of kSceneryEntries the Local value `local` belongs to, by its
+// marker; -1 for none.
+int PackageEntryOf(const std::string& local);
 
 // Looks in gsSceneryCfg for an earlier installation: the folder before the
 // marker in the Local value of the last of the dem, ortho, objects and

@@ -2,14 +2,14 @@
 // a full disk, and checks the files after each such run and after the run
 // that follows it:
 //
-//   vlrna-crash-test [--extract] [--full-disk FOLDER] DRIVER [RUNS]
+//   vlrna-crash-test [--extract | --remove] [--full-disk FOLDER] DRIVER [RUNS]
 //
 // Without --extract DRIVER is vlrna-edit-driver, which edits the simulator's
-// files; with it, vlrna-unpack, which unpacks an archive over an earlier
-// installation. Without --full-disk each run is killed with SIGKILL after a
-// random delay (RUNS: 1000 when not given). With it the files lie in FOLDER,
-// a small file system of their own, which each run finds filled but for a
-// different amount (RUNS: 40 when not given).
+// files (with --remove: removes those edits again after a whole run); with
+// it, vlrna-unpack, which unpacks an archive over an earlier installation. Without --full-disk each
+// run is killed with SIGKILL after a random delay (RUNS: 1000 when not given). With it the files
+// lie in FOLDER, a small file system of their own, which each run finds filled but for a different
+// amount (RUNS: 40 when not given).
 //
 // After a stopped run every file holds its old bytes or its complete new
 // ones, and a backup, where there is one, is the user's original; after the
@@ -31,7 +31,9 @@
 namespace {
 
 int Usage() {
-  std::fprintf(stderr, "usage: vlrna-crash-test [--extract] [--full-disk FOLDER] DRIVER [RUNS]\n");
+  std::fprintf(stderr,
+               "usage: vlrna-crash-test [--extract | --remove] [--full-disk FOLDER] DRIVER "
+               "[RUNS]\n");
   return 2;
 }
 
@@ -39,11 +41,14 @@ int Usage() {
 
 int main(int argc, char** argv) {
   bool extract = false;
+  bool remove = false;
   std::string full_disk;
   int i = 1;
   for (; i < argc && argv[i][0] == '-'; ++i) {
     if (std::strcmp(argv[i], "--extract") == 0) {
       extract = true;
+    } else if (std::strcmp(argv[i], "--remove") == 0) {
+      remove = true;
     } else if (std::strcmp(argv[i], "--full-disk") == 0 && i + 1 < argc) {
       full_disk = argv[++i];
     } else {
@@ -60,8 +65,9 @@ int main(int argc, char** argv) {
   // The scenarios make their files in the temporary folder.
   if (!full_disk.empty()) setenv("TMPDIR", full_disk.c_str(), 1);
   try {
-    std::unique_ptr<vlrna::CrashScenario> scenario =
-        extract ? vlrna::MakeExtractScenario(argv[i]) : vlrna::MakeEditScenario(argv[i]);
+    std::unique_ptr<vlrna::CrashScenario> scenario = extract  ? vlrna::MakeExtractScenario(argv[i])
+                                                     : remove ? vlrna::MakeRemoveScenario(argv[i])
+                                                              : vlrna::MakeEditScenario(argv[i]);
     const long damaged = full_disk.empty() ? vlrna::RunCrashLoop(*scenario, runs)
                                            : vlrna::RunFullDiskSweep(*scenario, full_disk, runs);
     return damaged < 0 ? 2 : damaged == 0 ? 0 : 1;

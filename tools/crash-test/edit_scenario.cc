@@ -1,6 +1,7 @@
 #include "tools/crash-test/edit_scenario.h"
 
 #include <filesystem>
+#include <stdexcept>
 #include <vector>
 
 #include "platform/posix/test_prefix.h"
@@ -14,6 +15,7 @@ const char kBackup[] = "drive_c/Sim/Scenery.cfg.vlrna.bak";
 const char kTerrain[] = "drive_c/Sim/fsx.cfg";
 const char kAutogen[] = "drive_c/Sim/Autogen/AutogenDescriptions.spb";
 const char kAutogenBackup[] = "drive_c/Sim/Autogen/AutogenDescriptions.spb.copy";
+const char kPackage[] = "drive_c/Sim/vlrna";
 const char kOldScenery[] =
     "[General]\r\nTitle=FS World\r\n\r\n[Area.001]\r\nTitle=Default Terrain\r\n"
     "Local=Scenery\\World\r\nLayer=1\r\nActive=TRUE\r\nRequired=FALSE\r\n\r\n"
@@ -25,6 +27,15 @@ const char kOldTerrain[] =
 const std::string& OldAutogen() {
   static const std::string bytes = AutogenFile({"{0a1b2c3d-0000}", "{0a1b2c3d-0001}"});
   return bytes;
+}
+
+// The first temporary file of an atomic replace left below drive_c/Sim, or "".
+std::string LeftTemporary(const TestPrefix& prefix) {
+  for (const auto& e : std::filesystem::recursive_directory_iterator(prefix.Path("drive_c/Sim"))) {
+    const std::string name = e.path().filename().string();
+    if (name.find(".vlrna-") != std::string::npos) return name;
+  }
+  return "";
 }
 
 class EditScenario : public CrashScenario {
@@ -62,14 +73,52 @@ class EditScenario : public CrashScenario {
     if ((backup || rerun) && prefix_.Read(kAutogenBackup) != OldAutogen()) {
       return "autogen copy not the original";
     }
-    if (rerun) {
-      for (const auto& e :
-           std::filesystem::recursive_directory_iterator(prefix_.Path("drive_c/Sim"))) {
-        const std::string name = e.path().filename().string();
-        if (name.find(".vlrna-") != std::string::npos) return "left " + name;
-      }
-    }
-    return "";
+    const std::string left = rerun ? LeftTemporary(prefix_) : "";
+    return left.empty() ? "" : "left " + left;
+  }
+
+ private:
+  std::string driver_;
+  TestPrefix prefix_;
+  std::string scenery_, terrain_, autogen_;
+};
+
+class RemoveScenario : public CrashScenario {
+ public:
+  explicit RemoveScenario(std::string driver) : driver_(std::move(driver)) {}
+
+  // The files as a whole run of the edits leaves them.
+  void Reset() override {
+    std::filesystem::remove_all(prefix_.Path("drive_c/Sim"));
+    std::filesystem::remove_all(prefix_.Path("drive_c/users/pilot"));
+    prefix_.MakeFolder("drive_c/users/pilot");
+    prefix_.Write(kScenery, kOldScenery);
+    prefix_.Write(kTerrain, kOldTerrain);
+    prefix_.Write(kAutogen, OldAutogen());
+    if (!RunCommand({driver_, prefix_.root()}, -1)) throw std::runtime_error("the edits fail");
+    scenery_ = prefix_.Read(kScenery);
+    terrain_ = prefix_.Read(kTerrain);
+    autogen_ = prefix_.Read(kAutogen);
+  }
+
+  std::vector<std::string> Command() const override {
+    return {driver_, prefix_.root(), "--remove"};
+  }
+
+  std::string TakeFinalState() override { return Check(true); }
+
+  std::string Check(bool rerun) const override {
+    const std::string scenery = prefix_.Read(kScenery);
+    const std::string terrain = prefix_.Read(kTerrain);
+    const std::string autogen = prefix_.Read(kAutogen);
+    if (scenery != kOldScenery && (rerun || scenery != scenery_)) return "Scenery.cfg damaged";
+    if (terrain != kOldTerrain && (rerun || terrain != terrain_)) return "fsx.cfg damaged";
+    if (autogen != OldAutogen() && (rerun || autogen != autogen_)) return "autogen damaged";
+    if (prefix_.Read(kBackup) != kOldScenery) return "backup not the original";
+    if (!rerun) return "";
+    if (std::filesystem::exists(prefix_.Path(kPackage))) return "package folder left";
+    const std::string left = LeftTemporary(prefix_);
+    return left.empty() ? "" : "left " + left;
   }
 
  private:
@@ -79,6 +128,10 @@ class EditScenario : public CrashScenario {
 };
 
 }  // namespace
+
+std::unique_ptr<CrashScenario> MakeRemoveScenario(const std::string& driver) {
+  return std::make_unique<RemoveScenario>(driver);
+}
 
 std::unique_ptr<CrashScenario> MakeEditScenario(const std::string& driver) {
   return std::make_unique<EditScenario>(driver);

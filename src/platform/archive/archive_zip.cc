@@ -194,6 +194,25 @@ int32_t ArchiveZip::zGetRunTimeInfo(uint64_t& entries_done, uint64_t& bytes_done
   return 1;
 }
 
+int32_t ArchiveZip::zListEntries(std::vector<ZipEntryInfo>& out) {
+  out.clear();
+  if (!open_) return 1;
+  for (const ZipEntry& entry : entries_) {
+    if (entry.kind != ZipEntry::kFile && entry.kind != ZipEntry::kFolder) continue;
+    // A refused name fails the extraction, so it lands nowhere.
+    EntryNameCheck check = CheckEntryName(entry.name);
+    if (!check.accepted() || check.parts.empty()) continue;
+    ZipEntryInfo info;
+    for (const std::string& part : check.parts) {
+      info.name += (info.name.empty() ? "" : "\\") + part;
+    }
+    info.folder = entry.kind == ZipEntry::kFolder;
+    info.size = info.folder ? 0 : entry.size;
+    out.push_back(std::move(info));
+  }
+  return 0;
+}
+
 int32_t ArchiveZip::zCloseZipFile() {
   if (running_ != nullptr) {
     return Fail("Cannot close archive " + archive_path_ + " while it is unpacked");

@@ -41,6 +41,7 @@ class ArchiveZip : public Zip {
                       int32_t flag2, int32_t flag3, const ProgressCallback& progress) override;
   std::string zGetLastErrorAsText() override;
   int32_t zGetRunTimeInfo(uint64_t& entries_done, uint64_t& bytes_done) override;
+  int32_t zListEntries(std::vector<ZipEntryInfo>& out) override;
   int32_t zCloseZipFile() override;
 
  private:

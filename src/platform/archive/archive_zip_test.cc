@@ -520,3 +520,30 @@ TEST_F(ArchiveZipTest, ArchiveIsNeitherClosedNorReplacedWhileUnpacked) {
 
 }  // namespace
 }  // namespace vlrna
+
+namespace vlrna {
+namespace {
+
+TEST_F(ArchiveZipTest, ListsWhatLandsBelowTheDestinationWithWindowsNames) {
+  Build("setup.105", Encrypted(ZipEncryption::kNone), [](ZipBuilder& zip) {
+    ASSERT_TRUE(zip.AddFolder("Effects/"));
+    ASSERT_TRUE(zip.AddFile("Effects/fx_vlrna.fx", "12345"));
+    ASSERT_TRUE(zip.AddFile("./Autogen//default.xml", "ab"));
+  });
+  ArchiveZip zip = MakeZip();
+  std::vector<ZipEntryInfo> entries = {{"stale", 1, false}};
+  EXPECT_EQ(zip.zListEntries(entries), 1);  // nothing open
+  EXPECT_TRUE(entries.empty());
+  ASSERT_EQ(zip.zOpenZipFile("D:\\setup.105"), 0) << zip.zGetLastErrorAsText();
+  ASSERT_EQ(zip.zListEntries(entries), 0);
+  ASSERT_EQ(entries.size(), 3u);
+  EXPECT_EQ(entries[0].name, "Effects");
+  EXPECT_TRUE(entries[0].folder);
+  EXPECT_EQ(entries[1].name, "Effects\\fx_vlrna.fx");
+  EXPECT_EQ(entries[1].size, 5u);
+  EXPECT_FALSE(entries[1].folder);
+  EXPECT_EQ(entries[2].name, "Autogen\\default.xml");
+}
+
+}  // namespace
+}  // namespace vlrna

@@ -97,21 +97,68 @@ bool FakeFiles::FolderExists(const std::string& path) {
   return folders_.count(key) > 0;
 }
 
+namespace {
+
+// A folder as it was spelled when made, without a trailing backslash.
+std::string SpellingOf(const std::string& key, const std::string& spelling) {
+  std::string s = spelling.empty() ? key : spelling;
+  while (s.size() > 3 && s.back() == '\\') s.pop_back();
+  return s;
+}
+std::string SpellingOf(const std::string& key, const FakeFiles::Entry&) { return key; }
+
+}  // namespace
+
+template <typename Map>
+std::vector<std::string> FakeFiles::NamesIn(const std::string& path, const Map& names) {
+  std::string prefix = Key(path) + "\\";
+  std::vector<std::string> found;
+  for (const auto& [key, value] : names) {
+    if (key.size() > prefix.size() && key.compare(0, prefix.size(), prefix) == 0 &&
+        key.find('\\', prefix.size()) == std::string::npos) {
+      std::string spelling = SpellingOf(key, value);
+      found.push_back(spelling.substr(spelling.find_last_of('\\') + 1));
+    }
+  }
+  std::sort(found.begin(), found.end(), [](const std::string& a, const std::string& b) {
+    return AsciiLower(a) < AsciiLower(b);
+  });
+  return found;
+}
+
 std::vector<std::string> FakeFiles::ListSubfolders(const std::string& path) {
   CheckBroken(path);
   if (!FolderExists(path)) throw Error(kErrPathNotFound, path);
-  std::string prefix = Key(path) + "\\";
-  std::vector<std::string> names;
-  for (const auto& [key, spelling] : folders_) {
-    if (key.size() > prefix.size() && key.compare(0, prefix.size(), prefix) == 0 &&
-        key.find('\\', prefix.size()) == std::string::npos) {
-      names.push_back(spelling.substr(spelling.find_last_of('\\') + 1));
-    }
+  return NamesIn(path, folders_);
+}
+
+std::vector<std::string> FakeFiles::ListFiles(const std::string& path) {
+  CheckBroken(path);
+  if (!FolderExists(path)) throw Error(kErrPathNotFound, path);
+  return NamesIn(path, files_);
+}
+
+bool FakeFiles::DeleteFile(const std::string& path) {
+  CheckBroken(path);
+  if (folders_.count(Key(path))) throw Error(kErrPathFileAccess, path);
+  if (files_.erase(Key(path)) == 0) return false;
+  journal_.push_back("delete " + path);
+  return true;
+}
+
+bool FakeFiles::RemoveEmptyFolder(const std::string& path) {
+  CheckBroken(path);
+  std::string key = Key(path);
+  if (folders_.count(key) == 0) return false;
+  std::string prefix = key + "\\";
+  auto inside = [&prefix](const auto& entry) { return entry.first.starts_with(prefix); };
+  if (std::any_of(files_.begin(), files_.end(), inside) ||
+      std::any_of(folders_.begin(), folders_.end(), inside)) {
+    return false;
   }
-  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-    return AsciiLower(a) < AsciiLower(b);
-  });
-  return names;
+  folders_.erase(key);
+  journal_.push_back("rmdir " + path);
+  return true;
 }
 
 void FakeFiles::CreateFolders(const std::string& path) {

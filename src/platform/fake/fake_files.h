@@ -12,7 +12,7 @@ namespace vlrna {
 // An in-memory file system of Windows paths, matched without regard to case
 // like Windows matches them. Records every change it is asked for in
 // `journal()` ("append C:\x.log", "copy A -> B", "replace A"), so a test can
-// see the order of what the code did.
+// see the order of what the code did ("delete A", "rmdir A" too).
 class FakeFiles : public Files {
  public:
   struct Entry {
@@ -48,6 +48,10 @@ class FakeFiles : public Files {
   void CopyFile(const std::string& from, const std::string& to) override;
   void ReplaceFileAtomically(const std::string& path, std::string_view content) override;
   FileStamp Stamp(const std::string& path) override;
+  bool DeleteFile(const std::string& path) override;
+  bool RemoveEmptyFolder(const std::string& path) override;
+  // The fake keeps no spelling of file names: they come out in lower case.
+  std::vector<std::string> ListFiles(const std::string& path) override;
 
  private:
   static std::string Key(const std::string& path);
@@ -55,6 +59,9 @@ class FakeFiles : public Files {
   Entry& Existing(const std::string& path);
   Entry& Writable(const std::string& path);
   void Touch(Entry& entry);
+  // The names of the files or folders (from `names`) directly in `path`.
+  template <typename Map>
+  static std::vector<std::string> NamesIn(const std::string& path, const Map& names);
 
   std::map<std::string, Entry> files_;          // by Key()
   std::map<std::string, std::string> folders_;  // Key() -> spelling

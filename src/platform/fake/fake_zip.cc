@@ -43,6 +43,15 @@ int32_t FakeZip::zGetRunTimeInfo(uint64_t& entries_done, uint64_t& bytes_done) {
   return 1;
 }
 
+int32_t FakeZip::zListEntries(std::vector<ZipEntryInfo>& out) {
+  calls_.push_back("list");
+  out.clear();
+  if (!open_) return 1;
+  auto found = entries.find(path_);
+  if (found != entries.end()) out = found->second;
+  return 0;
+}
+
 int32_t FakeZip::zCloseZipFile() {
   calls_.push_back("close");
   open_ = false;

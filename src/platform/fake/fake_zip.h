@@ -13,7 +13,7 @@ namespace vlrna {
 // A zip library that unpacks nothing. A test scripts its results and the
 // progress it reports; every call is recorded in `calls()` in the order made
 // ("open D:\setup.101", "total", "extract C:\x\..\ pw 1 1 0", "error",
-// "info", "close").
+// "info", "list", "close").
 class FakeZip : public Zip {
  public:
   // Script. `progress_steps` are the bytes-done figures zExtractAll reports,
@@ -25,6 +25,9 @@ class FakeZip : public Zip {
   // opened with; the others give extract_result.
   std::map<std::string, int32_t> extract_results;
   std::vector<uint64_t> progress_steps;
+  // What zListEntries gives for an archive, by the path it was opened with;
+  // none for the others.
+  std::map<std::string, std::vector<ZipEntryInfo>> entries;
   std::string last_error;
   // When false, zGetRunTimeInfo reports no figures.
   bool runtime_info = true;
@@ -40,6 +43,7 @@ class FakeZip : public Zip {
                       int32_t flag2, int32_t flag3, const ProgressCallback& progress) override;
   std::string zGetLastErrorAsText() override;
   int32_t zGetRunTimeInfo(uint64_t& entries_done, uint64_t& bytes_done) override;
+  int32_t zListEntries(std::vector<ZipEntryInfo>& out) override;
   int32_t zCloseZipFile() override;
 
  private:

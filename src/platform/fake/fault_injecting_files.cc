@@ -49,4 +49,14 @@ void FaultInjectingFiles::ReplaceFileAtomically(const std::string& path, std::st
   FilesWrapper::ReplaceFileAtomically(path, content);
 }
 
+bool FaultInjectingFiles::DeleteFile(const std::string& path) {
+  Count(Op::kDelete, path);
+  return FilesWrapper::DeleteFile(path);
+}
+
+bool FaultInjectingFiles::RemoveEmptyFolder(const std::string& path) {
+  Count(Op::kDelete, path);
+  return FilesWrapper::RemoveEmptyFolder(path);
+}
+
 }  // namespace vlrna

@@ -15,7 +15,8 @@ namespace vlrna {
 // the wrapped files, so these see nothing of it; every other call passes on.
 class FaultInjectingFiles : public FilesWrapper {
  public:
-  enum class Op { kRead, kWrite, kCopy, kReplace };  // kRead: ReadFile and ReadAt
+  // kRead: ReadFile and ReadAt; kDelete: DeleteFile and RemoveEmptyFolder.
+  enum class Op { kRead, kWrite, kCopy, kReplace, kDelete };
 
   explicit FaultInjectingFiles(Files& base) : FilesWrapper(base) {}
 
@@ -31,6 +32,8 @@ class FaultInjectingFiles : public FilesWrapper {
   void AppendToFile(const std::string& path, std::string_view bytes) override;
   void CopyFile(const std::string& from, const std::string& to) override;
   void ReplaceFileAtomically(const std::string& path, std::string_view content) override;
+  bool DeleteFile(const std::string& path) override;
+  bool RemoveEmptyFolder(const std::string& path) override;
 
  private:
   struct Slot {
@@ -41,7 +44,7 @@ class FaultInjectingFiles : public FilesWrapper {
   static size_t Index(Op op) { return static_cast<size_t>(op); }
   void Count(Op op, const std::string& path);
 
-  std::array<Slot, 4> slots_;
+  std::array<Slot, 5> slots_;
 };
 
 }  // namespace vlrna

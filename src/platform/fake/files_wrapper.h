@@ -42,6 +42,13 @@ class FilesWrapper : public Files {
     target_.ReplaceFileAtomically(path, content);
   }
   FileStamp Stamp(const std::string& path) override { return target_.Stamp(path); }
+  bool DeleteFile(const std::string& path) override { return target_.DeleteFile(path); }
+  bool RemoveEmptyFolder(const std::string& path) override {
+    return target_.RemoveEmptyFolder(path);
+  }
+  std::vector<std::string> ListFiles(const std::string& path) override {
+    return target_.ListFiles(path);
+  }
 
  private:
   Files& target_;

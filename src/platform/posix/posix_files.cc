@@ -159,7 +159,7 @@ bool PosixFiles::FolderExists(const std::string& path) {
   }
 }
 
-std::vector<std::string> PosixFiles::ListSubfolders(const std::string& path) {
+std::vector<std::string> PosixFiles::ListOfKind(const std::string& path, mode_t kind) {
   std::string unix_path = Unix(path);
   std::unique_ptr<DIR, DirCloser> dir(opendir(unix_path.c_str()));
   if (!dir) throw Fail(path, unix_path, errno);
@@ -167,7 +167,7 @@ std::vector<std::string> PosixFiles::ListSubfolders(const std::string& path) {
   while (dirent* e = readdir(dir.get())) {
     std::string name = e->d_name;
     if (name == "." || name == "..") continue;
-    if (StatIs(unix_path + "/" + name, S_IFDIR)) {
+    if (StatIs(unix_path + "/" + name, kind)) {
       names.push_back(prefix_.code_page().Utf8ToAnsi(name));
     }
   }
@@ -176,6 +176,38 @@ std::vector<std::string> PosixFiles::ListSubfolders(const std::string& path) {
     return x < y || (x == y && a < b);
   });
   return names;
+}
+
+std::vector<std::string> PosixFiles::ListSubfolders(const std::string& path) {
+  return ListOfKind(path, S_IFDIR);
+}
+
+std::vector<std::string> PosixFiles::ListFiles(const std::string& path) {
+  return ListOfKind(path, S_IFREG);
+}
+
+bool PosixFiles::DeleteFile(const std::string& path) {
+  std::string unix_path = Unix(path);
+  struct stat st;
+  if (lstat(unix_path.c_str(), &st) != 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return false;
+    throw Fail(path, unix_path, errno);
+  }
+  if (S_ISDIR(st.st_mode)) throw PosixError(path, EISDIR);
+  if (!S_ISLNK(st.st_mode) && (st.st_mode & S_IWUSR) == 0) throw PosixError(path, EACCES);
+  if (unlink(unix_path.c_str()) != 0) {
+    if (errno == ENOENT) return false;
+    throw Fail(path, unix_path, errno);
+  }
+  return true;
+}
+
+bool PosixFiles::RemoveEmptyFolder(const std::string& path) {
+  std::string unix_path = Unix(path);
+  if (!StatIs(unix_path, S_IFDIR)) return false;
+  if (rmdir(unix_path.c_str()) == 0) return true;
+  if (errno == ENOTEMPTY || errno == EEXIST || errno == ENOENT) return false;
+  throw PosixError(path, errno);
 }
 
 void PosixFiles::CreateFolders(const std::string& path) {

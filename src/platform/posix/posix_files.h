@@ -40,8 +40,15 @@ class PosixFiles : public Files {
   // for the same target that a killed run left behind.
   void ReplaceFileAtomically(const std::string& path, std::string_view content) override;
   FileStamp Stamp(const std::string& path) override;
+  // A file without write permission is what Wine shows as read-only: refused.
+  bool DeleteFile(const std::string& path) override;
+  bool RemoveEmptyFolder(const std::string& path) override;
+  std::vector<std::string> ListFiles(const std::string& path) override;
 
  private:
+  // The entries of the folder `path` whose stat matches `kind`, as ANSI names
+  // sorted without regard to case.
+  std::vector<std::string> ListOfKind(const std::string& path, mode_t kind);
   // Writes a new file beside `target` through `fill`, gives it `mode`, makes
   // it reach the disk and renames it over `target`.
   void ReplaceWith(const std::string& windows_path, const std::string& target, mode_t mode,

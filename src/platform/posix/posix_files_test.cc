@@ -182,3 +182,27 @@ TEST_F(PosixFilesTest, AReplaceRemovesTheTemporaryFilesAKilledRunLeftForTheSameF
 
 }  // namespace
 }  // namespace vlrna
+
+namespace vlrna {
+namespace {
+
+TEST_F(PosixFilesTest, DeletesFilesAndOnlyEmptyFoldersAndListsFiles) {
+  prefix_.Write("drive_c/FSX/Autogen/a.agn", "a");
+  prefix_.Write("drive_c/FSX/Autogen/B.agn", "b");
+  EXPECT_EQ(files_.ListFiles("C:\\FSX\\autogen"), (std::vector<std::string>{"a.agn", "B.agn"}));
+  EXPECT_NE(ErrorOf([&] { files_.ListFiles("C:\\FSX\\missing"); }), 0);
+  EXPECT_TRUE(files_.DeleteFile("C:\\FSX\\Autogen\\A.AGN"));
+  EXPECT_FALSE(files_.DeleteFile("C:\\FSX\\Autogen\\a.agn"));  // gone: no error
+  EXPECT_FALSE(files_.DeleteFile("C:\\missing\\a.agn"));
+  EXPECT_EQ(ErrorOf([&] { files_.DeleteFile("C:\\FSX\\Autogen"); }), kErrPathFileAccess);
+  chmod(prefix_.Path("drive_c/FSX/Autogen/B.agn").c_str(), 0444);
+  EXPECT_EQ(ErrorOf([&] { files_.DeleteFile("C:\\FSX\\Autogen\\B.agn"); }), kErrPermissionDenied);
+  EXPECT_FALSE(files_.RemoveEmptyFolder("C:\\FSX\\Autogen\\"));  // B.agn is still there
+  EXPECT_TRUE(files_.RemoveEmptyFolder("C:\\FSX\\Scenery\\Global\\"));
+  EXPECT_FALSE(files_.RemoveEmptyFolder("C:\\FSX\\Scenery\\Global"));
+  EXPECT_TRUE(files_.FolderExists("C:\\FSX\\Autogen"));
+  EXPECT_FALSE(files_.FolderExists("C:\\FSX\\Scenery\\Global"));
+}
+
+}  // namespace
+}  // namespace vlrna

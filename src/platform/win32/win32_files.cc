@@ -101,6 +101,14 @@ bool Win32Files::FolderExists(const std::string& path) {
 }
 
 std::vector<std::string> Win32Files::ListSubfolders(const std::string& path) {
+  return ListNames(path, true);
+}
+
+std::vector<std::string> Win32Files::ListFiles(const std::string& path) {
+  return ListNames(path, false);
+}
+
+std::vector<std::string> Win32Files::ListNames(const std::string& path, bool folders) {
   std::string pattern = path;
   if (pattern.empty() || (pattern.back() != '\\' && pattern.back() != '/')) pattern += '\\';
   WIN32_FIND_DATAA found;
@@ -109,7 +117,8 @@ std::vector<std::string> Win32Files::ListSubfolders(const std::string& path) {
   std::vector<std::string> names;
   do {
     const std::string name = found.cFileName;
-    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 && name != "." && name != "..") {
+    const bool folder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    if (folder == folders && name != "." && name != "..") {
       names.push_back(name);
     }
   } while (FindNextFileA(find.get(), &found));
@@ -226,6 +235,33 @@ void Win32Files::ReplaceWith(const std::string& path,
     DeleteFileA(temporary.c_str());
     throw;
   }
+}
+
+bool Win32Files::DeleteFile(const std::string& path) {
+  const DWORD attributes = Attributes(path);
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    const DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return false;
+    throw Win32Error(path, error);
+  }
+  if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) throw Win32Error(path, ERROR_ACCESS_DENIED);
+  if (!DeleteFileA(path.c_str())) {
+    const DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND) return false;
+    throw Win32Error(path, error);
+  }
+  return true;
+}
+
+bool Win32Files::RemoveEmptyFolder(const std::string& path) {
+  if (!FolderExists(path)) return false;
+  if (RemoveDirectoryA(path.c_str())) return true;
+  const DWORD error = GetLastError();
+  if (error == ERROR_DIR_NOT_EMPTY || error == ERROR_FILE_NOT_FOUND ||
+      error == ERROR_PATH_NOT_FOUND) {
+    return false;
+  }
+  throw Win32Error(path, error);
 }
 
 FileStamp Win32Files::Stamp(const std::string& path) {

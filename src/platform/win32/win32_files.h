@@ -23,8 +23,14 @@ class Win32Files : public Files {
   void CopyFile(const std::string& from, const std::string& to) override;
   void ReplaceFileAtomically(const std::string& path, std::string_view content) override;
   FileStamp Stamp(const std::string& path) override;
+  bool DeleteFile(const std::string& path) override;
+  bool RemoveEmptyFolder(const std::string& path) override;
+  std::vector<std::string> ListFiles(const std::string& path) override;
 
  private:
+  // The names in the folder `path` of its subfolders (`folders`) or files,
+  // sorted without regard to case.
+  std::vector<std::string> ListNames(const std::string& path, bool folders);
   // Gives `path` the file that `fill` writes to a temporary file beside it
   // (named by its path), in one step that reaches the disk.
   void ReplaceWith(const std::string& path, const std::function<void(const std::string&)>& fill);

@@ -128,6 +128,27 @@ TEST(WindowsMachine, FilesReplaceAtomicallyAndKeepTheOldFileOnFailure) {
   SetFileAttributesA(cfg.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
+TEST(WindowsMachine, FilesDeleteFilesAndOnlyEmptyFolders) {
+  ScratchFolder scratch;
+  Win32Files files;
+  files.CreateFolders(scratch.Path("Autogen\\sub"));
+  files.ReplaceFileAtomically(scratch.Path("Autogen\\b.agn"), "b");
+  files.ReplaceFileAtomically(scratch.Path("Autogen\\A.agn"), "a");
+  EXPECT_EQ(files.ListFiles(scratch.Path("Autogen")), (std::vector<std::string>{"A.agn", "b.agn"}));
+  EXPECT_TRUE(files.DeleteFile(scratch.Path("Autogen\\a.agn")));
+  EXPECT_FALSE(files.DeleteFile(scratch.Path("Autogen\\a.agn")));
+  EXPECT_FALSE(files.DeleteFile(scratch.Path("missing\\a.agn")));
+  EXPECT_EQ(ErrorOf([&] { files.DeleteFile(scratch.Path("Autogen\\sub")); }), kErrPermissionDenied);
+  const std::string b = scratch.Path("Autogen\\b.agn");
+  SetFileAttributesA(b.c_str(), FILE_ATTRIBUTE_READONLY);
+  EXPECT_EQ(ErrorOf([&] { files.DeleteFile(b); }), kErrPermissionDenied);
+  SetFileAttributesA(b.c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_FALSE(files.RemoveEmptyFolder(scratch.Path("Autogen")));
+  EXPECT_TRUE(files.RemoveEmptyFolder(scratch.Path("Autogen\\sub")));
+  EXPECT_FALSE(files.RemoveEmptyFolder(scratch.Path("Autogen\\sub")));
+  EXPECT_TRUE(files.FolderExists(scratch.Path("Autogen")));
+}
+
 TEST(WindowsMachine, DrivesProcessesSystemAndCodePage) {
   Win32Drives drives;
   const std::vector<std::string> list = drives.List();
