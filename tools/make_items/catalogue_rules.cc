@@ -48,9 +48,9 @@ constexpr std::array<Entry, kCatalogueEntries + 1> kEntries = {{
     {Role::kFragment, 80},  {Role::kFragment, 80},  {Role::kFragment, 80},   // 57..59
     {Role::kFragment, 80},  {Role::kFragment, 80},  {Role::kMessage, 400},   // 60..62
     {Role::kMessage, 400},  {Role::kLabel, 320},    {Role::kFragment, 100},  // 63..65
-    {Role::kFragment, 100}, {Role::kUnused, 0},     {Role::kUnused, 0},      // 66..68
-    {Role::kUnused, 0},     {Role::kUnused, 0},     {Role::kUnused, 0},      // 69..71
-    {Role::kUnused, 0},     {Role::kUnused, 0},     {Role::kUnused, 0},      // 72..74
+    {Role::kFragment, 100}, {Role::kCaption, 32},   {Role::kMessage, 600},   // 66..68
+    {Role::kTitle, 60},     {Role::kMessage, 400},  {Role::kMessage, 400},   // 69..71
+    {Role::kMessage, 400},  {Role::kMessage, 400},  {Role::kUnused, 0},      // 72..74
     {Role::kUnused, 0},     {Role::kButton, 16},    {Role::kLabel, 240},     // 75..77
     {Role::kFragment, 200}, {Role::kFragment, 120}, {Role::kFragment, 200},  // 78..80
     {Role::kFragment, 200}, {Role::kFragment, 300}, {Role::kFragment, 200},  // 81..83
@@ -66,14 +66,18 @@ struct Placeholder {
 // %APPTITLE% is replaced when the file is loaded and may stand anywhere; the
 // others only where a page replaces them before showing the text.
 constexpr std::string_view kAppTitle = "%APPTITLE%";
-constexpr std::array<Placeholder, 22> kPlaceholders = {{
-    {"%INSTPATH%", {35, 62}},  {"%DRIVE%", {40, 41}},  {"%DISK%", {47, 0}},
-    {"%FILE%", {63, 0}},       {"%LOGFILE%", {64, 0}}, {"%DONE%", {65, 66}},
-    {"%TOTAL%", {65, 66}},     {"%SPEED%", {65, 66}},  {"%PERCENT%", {65, 0}},
-    {"%TIMELEFT%", {65, 0}},   {"%ARCHIVE%", {78}},    {"%FOLDER%", {78}},
-    {"%MB%", {78, 79}},        {"%COUNT%", {79}},      {"%PATH%", {80, 81, 82, 83, 84}},
-    {"%BYTES%", {81, 82, 84}}, {"%SOURCE%", {82}},     {"%BEFORE%", {85}},
-    {"%AFTER%", {85}},         {"%OFFSET%", {86}},     {"%OLD%", {86}},
+constexpr std::array<Placeholder, 23> kPlaceholders = {{
+    {"%INSTPATH%", {35, 62}},  {"%DRIVE%", {40, 41}},
+    {"%DISK%", {47, 0}},       {"%FILE%", {63, 0}},
+    {"%LOGFILE%", {64, 0}},    {"%DONE%", {65, 66}},
+    {"%TOTAL%", {65, 66}},     {"%SPEED%", {65, 66}},
+    {"%PERCENT%", {65, 0}},    {"%TIMELEFT%", {65, 0}},
+    {"%REMOVE%", {68}},        {"%ARCHIVE%", {78}},
+    {"%FOLDER%", {78}},        {"%MB%", {78, 79}},
+    {"%COUNT%", {79}},         {"%PATH%", {80, 81, 82, 83, 84}},
+    {"%BYTES%", {81, 82, 84}}, {"%SOURCE%", {82}},
+    {"%BEFORE%", {85}},        {"%AFTER%", {85}},
+    {"%OFFSET%", {86}},        {"%OLD%", {86}},
     {"%NEW%", {86}},
 }};
 
