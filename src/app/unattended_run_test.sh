@@ -137,6 +137,7 @@ run "$prefix" --unattended --uninstall --simulator=FSX --dry-run
 snapshot "$prefix" >"$work/after-preview.txt"
 diff "$work/before-removal.txt" "$work/after-preview.txt" || fail "the removal's preview changed files"
 grep -q '^Deleted: E:\\Scenery\\vlrna\\dem\\' "$work/out.txt" || fail "the preview lists no deletion"
+grep -q '^Removed folder: E:\\Scenery\\vlrna' "$work/out.txt" || fail "the preview lists no folder"
 grep -q 'IMAGE_PIXELS_FOR_AUTOGEN_POLYGONS: 256 -> 128' "$work/out.txt" || fail "no terrain value back"
 run "$prefix" --unattended --uninstall --simulator=FSX
 cat "$work/out.txt"

@@ -56,7 +56,7 @@ class Describer {
       : code_page_(code_page), phrases_(phrases) {}
 
   void Unpacks(const std::vector<PlannedUnpack>& unpacks);
-  void Folders(const std::vector<std::string>& folders);
+  void Folders(const std::vector<std::string>& folders, const std::string& phrase);
   void File(const RecordedChange& change);
   std::vector<std::string> Lines() {
     if (out_.empty()) out_.push_back(phrases_.nothing);
@@ -87,9 +87,9 @@ void Describer::Unpacks(const std::vector<PlannedUnpack>& unpacks) {
                                         {"%MB%", Megabytes(total, phrases_.decimal_point)}}));
 }
 
-void Describer::Folders(const std::vector<std::string>& folders) {
+void Describer::Folders(const std::vector<std::string>& folders, const std::string& phrase) {
   for (const std::string& folder : folders) {
-    out_.push_back(Fill(phrases_.new_folder, {{"%PATH%", Utf8(folder)}}));
+    out_.push_back(Fill(phrase, {{"%PATH%", Utf8(folder)}}));
   }
 }
 
@@ -160,6 +160,7 @@ SummaryPhrases SummaryPhrasesFromCatalogue(const ProgramState& state,
   phrases.unpack = text(78);
   phrases.in_all = text(79);
   phrases.new_folder = text(80);
+  phrases.removed_folder = text(74);
   phrases.new_file = text(81);
   phrases.new_copy = text(82);
   phrases.changed = text(83);
@@ -177,10 +178,11 @@ std::vector<std::string> DescribeChanges(const RecordingFiles& files,
                                          const SummaryPhrases& phrases) {
   Describer describer(code_page, phrases);
   describer.Unpacks(unpacks);
-  describer.Folders(files.CreatedFolders());
+  describer.Folders(files.CreatedFolders(), phrases.new_folder);
   for (const RecordedChange& change : files.Changes()) {
     if (!IsInstallLogPath(change.path)) describer.File(change);
   }
+  describer.Folders(files.RemovedFolders(), phrases.removed_folder);
   return describer.Lines();
 }
 

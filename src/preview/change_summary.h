@@ -18,6 +18,7 @@ struct SummaryPhrases {
   std::string unpack = "Unpack: %ARCHIVE% into %FOLDER% (%MB% MB)";
   std::string in_all = "Unpacked in all: %COUNT% archives, %MB% MB";
   std::string new_folder = "New folder: %PATH%";
+  std::string removed_folder = "Removed folder: %PATH%";
   std::string new_file = "New file: %PATH% (%BYTES% bytes)";
   std::string new_copy = "New file: %PATH% (%BYTES% bytes), a copy of %SOURCE%";
   std::string changed = "Changed: %PATH%";

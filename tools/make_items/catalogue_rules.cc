@@ -50,7 +50,7 @@ constexpr std::array<Entry, kCatalogueEntries + 1> kEntries = {{
     {Role::kMessage, 400},  {Role::kLabel, 320},    {Role::kFragment, 100},  // 63..65
     {Role::kFragment, 100}, {Role::kCaption, 32},   {Role::kMessage, 600},   // 66..68
     {Role::kTitle, 60},     {Role::kMessage, 400},  {Role::kMessage, 400},   // 69..71
-    {Role::kMessage, 400},  {Role::kMessage, 400},  {Role::kUnused, 0},      // 72..74
+    {Role::kMessage, 400},  {Role::kMessage, 400},  {Role::kFragment, 200},  // 72..74
     {Role::kUnused, 0},     {Role::kButton, 16},    {Role::kLabel, 240},     // 75..77
     {Role::kFragment, 200}, {Role::kFragment, 120}, {Role::kFragment, 200},  // 78..80
     {Role::kFragment, 200}, {Role::kFragment, 300}, {Role::kFragment, 200},  // 81..83
@@ -60,7 +60,7 @@ constexpr std::array<Entry, kCatalogueEntries + 1> kEntries = {{
 
 struct Placeholder {
   std::string_view name;
-  std::array<std::size_t, 5> texts;  // the texts whose page replaces it; 0 = none
+  std::array<std::size_t, 6> texts;  // the texts whose page replaces it; 0 = none
 };
 
 // %APPTITLE% is replaced when the file is loaded and may stand anywhere; the
@@ -74,7 +74,7 @@ constexpr std::array<Placeholder, 23> kPlaceholders = {{
     {"%PERCENT%", {65, 0}},    {"%TIMELEFT%", {65, 0}},
     {"%REMOVE%", {68}},        {"%ARCHIVE%", {78}},
     {"%FOLDER%", {78}},        {"%MB%", {78, 79}},
-    {"%COUNT%", {79}},         {"%PATH%", {80, 81, 82, 83, 84}},
+    {"%COUNT%", {79}},         {"%PATH%", {74, 80, 81, 82, 83, 84}},
     {"%BYTES%", {81, 82, 84}}, {"%SOURCE%", {82}},
     {"%BEFORE%", {85}},        {"%AFTER%", {85}},
     {"%OFFSET%", {86}},        {"%OLD%", {86}},
