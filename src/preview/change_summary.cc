@@ -74,17 +74,20 @@ class Describer {
 };
 
 void Describer::Unpacks(const std::vector<PlannedUnpack>& unpacks) {
-  uint64_t total = 0;
+  uint64_t bytes = 0, files = 0;
   for (const PlannedUnpack& unpack : unpacks) {
     out_.push_back(
         Fill(phrases_.unpack, {{"%ARCHIVE%", Utf8(unpack.archive)},
                                {"%FOLDER%", Utf8(unpack.destination)},
+                               {"%FILES%", std::to_string(unpack.files)},
                                {"%MB%", Megabytes(unpack.bytes, phrases_.decimal_point)}}));
-    total += unpack.bytes;
+    bytes += unpack.bytes;
+    files += unpack.files;
   }
   if (unpacks.empty()) return;
   out_.push_back(Fill(phrases_.in_all, {{"%COUNT%", std::to_string(unpacks.size())},
-                                        {"%MB%", Megabytes(total, phrases_.decimal_point)}}));
+                                        {"%FILES%", std::to_string(files)},
+                                        {"%MB%", Megabytes(bytes, phrases_.decimal_point)}}));
 }
 
 void Describer::Folders(const std::vector<std::string>& folders, const std::string& phrase) {
@@ -107,8 +110,12 @@ void Describer::File(const RecordedChange& change) {
              {{"%PATH%", path}, {"%BYTES%", size}, {"%SOURCE%", Utf8(change.copied_from)}}));
     return;
   }
-  out_.push_back(change.before ? Fill(phrases_.changed, {{"%PATH%", path}})
-                               : Fill(phrases_.new_file, {{"%PATH%", path}, {"%BYTES%", size}}));
+  // A new file is named with its size: all of it would be added.
+  if (!change.before) {
+    out_.push_back(Fill(phrases_.new_file, {{"%PATH%", path}, {"%BYTES%", size}}));
+    return;
+  }
+  out_.push_back(Fill(phrases_.changed, {{"%PATH%", path}}));
   if (IsAutogenFile(change.path)) return Autogen(change);
   Text(change);
 }
@@ -139,7 +146,10 @@ void Describer::Text(const RecordedChange& change) {
   if (!before || !after) return;  // the size said it all
   const std::string old_terrain = TerrainValue(change.before, code_page_);
   const std::string new_terrain = TerrainValue(change.after, code_page_);
-  if (old_terrain != new_terrain) {
+  // Files without the section (the record, scenery.cfg) say nothing of it.
+  auto in_section = [](const std::string& v) { return v != "(no file)" && v != "(no section)"; };
+  const bool has_terrain = in_section(old_terrain) || in_section(new_terrain);
+  if (has_terrain && old_terrain != new_terrain) {
     out_.push_back(std::string("  [") + kTerrainSection + "] " + kTerrainKey + ": " + old_terrain +
                    " -> " + new_terrain);
   }

@@ -15,8 +15,8 @@ namespace vlrna {
 // fixed English of the command line; the graphical wizard takes them from
 // the message file (SummaryPhrasesFromCatalogue).
 struct SummaryPhrases {
-  std::string unpack = "Unpack: %ARCHIVE% into %FOLDER% (%MB% MB)";
-  std::string in_all = "Unpacked in all: %COUNT% archives, %MB% MB";
+  std::string unpack = "Unpack: %ARCHIVE% into %FOLDER% (%FILES% files, %MB% MB)";
+  std::string in_all = "Unpacked in all: %COUNT% archives, %FILES% files, %MB% MB";
   std::string new_folder = "New folder: %PATH%";
   std::string removed_folder = "Removed folder: %PATH%";
   std::string new_file = "New file: %PATH% (%BYTES% bytes)";

@@ -12,7 +12,12 @@ int32_t PreviewZip::zOpenZipFile(const std::string& path) {
 int32_t PreviewZip::zExtractAll(const std::string& destination, const std::string&, int32_t,
                                 int32_t, int32_t, const ProgressCallback& progress) {
   if (open_path_.empty()) return 1;
-  unpacks_.push_back({open_path_, destination, real_.zGetTotalBytes()});
+  std::vector<ZipEntryInfo> entries;
+  uint64_t files = 0;
+  if (real_.zListEntries(entries) == 0) {
+    for (const ZipEntryInfo& entry : entries) files += entry.folder ? 0 : 1;
+  }
+  unpacks_.push_back({open_path_, destination, real_.zGetTotalBytes(), files});
   extracted_ = true;
   if (progress) progress();
   return 0;

@@ -14,6 +14,7 @@ struct PlannedUnpack {
   std::string archive;
   std::string destination;
   uint64_t bytes = 0;
+  uint64_t files = 0;
 };
 
 // The zip library as a preview sees it: archives are opened and measured by

@@ -138,7 +138,10 @@ bool RecordingFiles::RemoveEmptyFolder(const std::string& path) {
   return true;
 }
 
-void RecordingFiles::CreateFolders(const std::string& path) {
+void RecordingFiles::CreateFolders(const std::string& given) {
+  // "E:\Scenery\vlrna\" is the folder "E:\Scenery\vlrna".
+  std::string path = given;
+  while (path.size() > 3 && path.back() == '\\') path.pop_back();
   removed_keys_.erase(Key(path));
   if (FolderExists(path)) return;
   const std::string parent = FolderOf(path);

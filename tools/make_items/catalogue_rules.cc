@@ -66,18 +66,30 @@ struct Placeholder {
 // %APPTITLE% is replaced when the file is loaded and may stand anywhere; the
 // others only where a page replaces them before showing the text.
 constexpr std::string_view kAppTitle = "%APPTITLE%";
-constexpr std::array<Placeholder, 23> kPlaceholders = {{
-    {"%INSTPATH%", {35, 62}},  {"%DRIVE%", {40, 41}},
-    {"%DISK%", {47, 0}},       {"%FILE%", {63, 0}},
-    {"%LOGFILE%", {64, 0}},    {"%DONE%", {65, 66}},
-    {"%TOTAL%", {65, 66}},     {"%SPEED%", {65, 66}},
-    {"%PERCENT%", {65, 0}},    {"%TIMELEFT%", {65, 0}},
-    {"%REMOVE%", {68}},        {"%ARCHIVE%", {78}},
-    {"%FOLDER%", {78}},        {"%MB%", {78, 79}},
-    {"%COUNT%", {79}},         {"%PATH%", {74, 80, 81, 82, 83, 84}},
-    {"%BYTES%", {81, 82, 84}}, {"%SOURCE%", {82}},
-    {"%BEFORE%", {85}},        {"%AFTER%", {85}},
-    {"%OFFSET%", {86}},        {"%OLD%", {86}},
+constexpr std::array<Placeholder, 24> kPlaceholders = {{
+    {"%INSTPATH%", {35, 62}},
+    {"%DRIVE%", {40, 41}},
+    {"%DISK%", {47, 0}},
+    {"%FILE%", {63, 0}},
+    {"%LOGFILE%", {64, 0}},
+    {"%DONE%", {65, 66}},
+    {"%TOTAL%", {65, 66}},
+    {"%SPEED%", {65, 66}},
+    {"%PERCENT%", {65, 0}},
+    {"%TIMELEFT%", {65, 0}},
+    {"%REMOVE%", {68}},
+    {"%ARCHIVE%", {78}},
+    {"%FOLDER%", {78}},
+    {"%MB%", {78, 79}},
+    {"%COUNT%", {79}},
+    {"%FILES%", {78, 79}},
+    {"%PATH%", {74, 80, 81, 82, 83, 84}},
+    {"%BYTES%", {81, 82, 84}},
+    {"%SOURCE%", {82}},
+    {"%BEFORE%", {85}},
+    {"%AFTER%", {85}},
+    {"%OFFSET%", {86}},
+    {"%OLD%", {86}},
     {"%NEW%", {86}},
 }};
 
