@@ -57,6 +57,12 @@ int Main(int argc, char** argv) {
   }
   LinuxMachine machine(WinePrefix::Open(argv[1]));
   HeadlessWindow window;
+  // The boxes of the installation's error trap say what failed; the crash
+  // test reads that from the standard error.
+  window.set_confirm_ok_boxes(true);
+  window.set_on_message([](const MessageRequest& box, MessageAnswer) {
+    std::fprintf(stderr, "vlrna-edit-driver: %s\n", box.text.c_str());
+  });
   Platform platform = machine.MakePlatform(window, nullptr);
   ProgramState state;
   Context ctx{state, platform};
