@@ -14,7 +14,6 @@
 #include "platform/archive/output_file.h"
 #include "platform/archive/stale_temporaries.h"
 #include "platform/archive/zip_layout.h"
-#include "platform/posix/native_folders.h"
 
 namespace vlrna {
 namespace {
@@ -125,8 +124,7 @@ int32_t ArchiveZip::zExtractAll(const std::string& destination, const std::strin
 bool ArchiveZip::MakeFolders(const ExtractPlan& plan) {
   for (const std::string& folder : plan.native_folders) {
     WriteFailure failure;
-    if (int error = MakeNativeFolders(folder, 0755); error != 0) {
-      WriteFailed(error, failure);
+    if (!MakeOutputFolders(folder, failure)) {
       Fail(std::string(failure.disk_full ? "Disk full: cannot" : "Cannot") + " make the folder " +
            folder + " (" + failure.reason + ") for archive " + archive_path_);
       return false;

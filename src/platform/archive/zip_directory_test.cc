@@ -1,11 +1,11 @@
 #include "platform/archive/zip_directory.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+
+#include "platform/archive/scratch_folder.h"
 
 namespace vlrna {
 namespace {
@@ -14,13 +14,12 @@ namespace fs = std::filesystem;
 
 // Writes `zip` to a scratch file and reads its directory back.
 std::optional<std::vector<ZipDirectoryEntry>> DirectoryOf(const std::string& zip) {
-  fs::path path = fs::temp_directory_path() / ("vlrna_dir_" + std::to_string(getpid()));
+  ScratchFolder scratch("dir");
+  fs::path path = scratch.path() / "test.zip";
   std::ofstream(path, std::ios::binary) << zip;
-  int fd = open(path.c_str(), O_RDONLY);
-  auto directory = ReadZipDirectory(fd);
-  close(fd);
-  fs::remove(path);
-  return directory;
+  NativeFile file;
+  EXPECT_TRUE(file.Open(path.string()));
+  return ReadZipDirectory(file);
 }
 
 // Two entries, the second first in the directory; "big.bin" claims 5 GiB and
