@@ -52,6 +52,12 @@ class ArchiveZipTest : public ::testing::Test {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
   }
+  // A native path as Map gives it. On Windows a path object would read its
+  // 8-bit text in another code page than the system's.
+  std::string Read(const std::string& native) const {
+    std::ifstream in(native.c_str(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
 
   // Every path below the scratch root, for "nothing was written" checks.
   std::set<std::string> Tree() const {
