@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -36,6 +37,16 @@ class NativeFile {
   // handle's value there.
   intptr_t handle_ = kClosed;
 };
+
+// A native path as a path object, and a path object's native text. On
+// Windows both go through the system's ANSI code page, as the A calls do;
+// the path object would take 8-bit text in another. A character the code
+// page lacks comes back as '?', which names no file of ours.
+std::filesystem::path NativePathObject(const std::string& native_path);
+std::string NativeText(const std::filesystem::path& path);
+
+// The number of this process, as temporary names carry it.
+long NativeProcessId();
 
 }  // namespace vlrna
 

@@ -41,4 +41,10 @@ std::optional<uint64_t> NativeFile::Size() const {
   return static_cast<uint64_t>(info.st_size);
 }
 
+std::filesystem::path NativePathObject(const std::string& native_path) { return native_path; }
+
+std::string NativeText(const std::filesystem::path& path) { return path.string(); }
+
+long NativeProcessId() { return static_cast<long>(getpid()); }
+
 }  // namespace vlrna

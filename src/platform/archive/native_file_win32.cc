@@ -11,6 +11,27 @@ HANDLE AsHandle(intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
 
 }  // namespace
 
+std::filesystem::path NativePathObject(const std::string& native_path) {
+  int size = MultiByteToWideChar(CP_ACP, 0, native_path.data(),
+                                 static_cast<int>(native_path.size()), nullptr, 0);
+  std::wstring wide(static_cast<size_t>(std::max(size, 0)), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, native_path.data(), static_cast<int>(native_path.size()),
+                      wide.data(), size);
+  return wide;
+}
+
+std::string NativeText(const std::filesystem::path& path) {
+  const std::wstring& wide = path.native();
+  int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
+                                 nullptr, nullptr);
+  std::string text(static_cast<size_t>(std::max(size, 0)), '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), text.data(), size,
+                      nullptr, nullptr);
+  return text;
+}
+
+long NativeProcessId() { return static_cast<long>(GetCurrentProcessId()); }
+
 NativeFile::~NativeFile() {
   if (is_open()) CloseHandle(AsHandle(handle_));
 }

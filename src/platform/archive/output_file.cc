@@ -1,19 +1,13 @@
 #include "platform/archive/output_file.h"
 
 namespace vlrna {
-namespace {
-
-// Of the file's own name, in its temporary one.
-constexpr size_t kMaxNameKept = 200;
-
-}  // namespace
 
 std::string TemporaryName(const std::string& native_path, std::string_view separators,
                           uint64_t process, uint64_t serial) {
   const size_t last = native_path.find_last_of(separators);
   const size_t start = last == std::string::npos ? 0 : last + 1;
-  return native_path.substr(0, start) + "." + native_path.substr(start, kMaxNameKept) + ".vlrna-" +
-         std::to_string(process) + "-" + std::to_string(serial);
+  return native_path.substr(0, start) + "." + native_path.substr(start, kTemporaryNameKept) +
+         ".vlrna-" + std::to_string(process) + "-" + std::to_string(serial);
 }
 
 }  // namespace vlrna

@@ -50,6 +50,9 @@ class OutputFile {
 // already is fine. False, with `failure` filled, when one cannot be made.
 bool MakeOutputFolders(const std::string& native_path, WriteFailure& failure);
 
+// How much of a file's own name its temporary name keeps.
+constexpr size_t kTemporaryNameKept = 200;
+
 // The temporary name of the file `native_path` while it is written: a hidden
 // name beside it, made of its own name cut short, the process and `serial`,
 // so that it stays a valid name and no two writers share it. `separators`

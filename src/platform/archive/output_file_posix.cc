@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/archive/native_file.h"
 #include "platform/archive/output_file.h"
 #include "platform/posix/native_folders.h"
 
@@ -54,7 +55,7 @@ bool OutputFile::Create(const std::string& native_path, WriteFailure& failure) {
     return fd >= 0 || WriteFailed(errno, failure);
   }
   for (int attempt = 0; attempt < 100; ++attempt) {
-    std::string temporary = TemporaryName(native_path, "/", getpid(), ++temporary_count);
+    std::string temporary = TemporaryName(native_path, "/", NativeProcessId(), ++temporary_count);
     int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd >= 0) {
       handle_ = fd;

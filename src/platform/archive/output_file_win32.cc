@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 
+#include "platform/archive/native_file.h"
 #include "platform/archive/output_file.h"
 
 namespace vlrna {
@@ -117,7 +118,7 @@ bool OutputFile::Create(const std::string& native_path, WriteFailure& failure) {
   path_ = native_path;
   for (int attempt = 0; attempt < 100; ++attempt) {
     std::string temporary =
-        TemporaryName(native_path, kSeparators, GetCurrentProcessId(), ++temporary_count);
+        TemporaryName(native_path, kSeparators, NativeProcessId(), ++temporary_count);
     HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE) {
