@@ -11,6 +11,7 @@ namespace vlrna {
 // was given.
 inline char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
 inline char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
+inline bool IsAsciiLetter(char c) { return AsciiLower(c) >= 'a' && AsciiLower(c) <= 'z'; }
 std::string AsciiLower(std::string_view text);
 std::string AsciiUpper(std::string_view text);
 

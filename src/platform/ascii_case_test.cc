@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace vlrna {
 namespace {
 
@@ -13,6 +15,9 @@ TEST(AsciiCaseTest, OnlyTheAsciiLettersChange) {
   EXPECT_TRUE(SameIgnoringAsciiCase("Area.001", "AREA.001"));
   EXPECT_FALSE(SameIgnoringAsciiCase("\xC4", "\xE4"));
   EXPECT_FALSE(SameIgnoringAsciiCase("Layer", "Layer "));
+  // Drive letters: A..Z and a..z only, not the ANSI letters or their neighbours.
+  for (char c : std::string("AZaz")) EXPECT_TRUE(IsAsciiLetter(c)) << c;
+  for (char c : std::string("@[`{0\xC4\xE9")) EXPECT_FALSE(IsAsciiLetter(c)) << c;
 }
 
 }  // namespace

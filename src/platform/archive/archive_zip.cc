@@ -1,7 +1,5 @@
 #include "platform/archive/archive_zip.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
@@ -11,10 +9,10 @@
 
 #include "platform/archive/entry_name.h"
 #include "platform/archive/extract_worker.h"
+#include "platform/archive/native_file.h"
 #include "platform/archive/output_file.h"
 #include "platform/archive/stale_temporaries.h"
 #include "platform/archive/zip_layout.h"
-#include "platform/posix/native_folders.h"
 
 namespace vlrna {
 namespace {
@@ -110,7 +108,7 @@ int32_t ArchiveZip::zExtractAll(const std::string& destination, const std::strin
     return Fail(error);
   }
   if (!MakeFolders(plan)) return 1;
-  RemoveStaleTemporaries(plan, getpid());
+  RemoveStaleTemporaries(plan, NativeProcessId());
   ExtractShared shared(archive_path_, native_archive_, password, options_.code_page);
   RunWorkers(plan, shared, progress);
   entries_done_ = shared.entries_done.load();
@@ -125,8 +123,7 @@ int32_t ArchiveZip::zExtractAll(const std::string& destination, const std::strin
 bool ArchiveZip::MakeFolders(const ExtractPlan& plan) {
   for (const std::string& folder : plan.native_folders) {
     WriteFailure failure;
-    if (int error = MakeNativeFolders(folder, 0755); error != 0) {
-      WriteFailed(error, failure);
+    if (!MakeOutputFolders(folder, failure)) {
       Fail(std::string(failure.disk_full ? "Disk full: cannot" : "Cannot") + " make the folder " +
            folder + " (" + failure.reason + ") for archive " + archive_path_);
       return false;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 
 #include "platform/ascii_case.h"
 
@@ -58,8 +57,7 @@ EntryNameCheck CheckEntryName(std::string_view name) {
     check.refusal = "it is a UNC path";
   } else if (!name.empty() && IsSeparator(name[0])) {
     check.refusal = "it is an absolute path";
-  } else if (name.size() >= 2 && name[1] == ':' &&
-             std::isalpha(static_cast<unsigned char>(name[0]))) {
+  } else if (name.size() >= 2 && name[1] == ':' && IsAsciiLetter(name[0])) {
     check.refusal = "it starts with a drive letter";
   }
   if (!check.accepted()) return check;

@@ -18,8 +18,8 @@ EntryUnpacker::~EntryUnpacker() {
   if (stream_open_) inflateEnd(&stream_);
 }
 
-bool EntryUnpacker::Begin(int fd, uint64_t at, uint64_t size, uint64_t declared, bool deflated,
-                          bool sum_crc, OutputFile& output) {
+bool EntryUnpacker::Begin(const NativeFile& file, uint64_t at, uint64_t size, uint64_t declared,
+                          bool deflated, bool sum_crc, OutputFile& output) {
   in_.resize(kBufferBytes);
   out_.resize(kBufferBytes);
   if (deflated) {
@@ -31,7 +31,7 @@ bool EntryUnpacker::Begin(int fd, uint64_t at, uint64_t size, uint64_t declared,
       return false;
     }
   }
-  fd_ = fd;
+  file_ = &file;
   at_ = at;
   left_ = size;
   declared_ = declared;
@@ -48,7 +48,7 @@ bool EntryUnpacker::Begin(int fd, uint64_t at, uint64_t size, uint64_t declared,
 
 size_t EntryUnpacker::Read(uint64_t most) {
   size_t got = static_cast<size_t>(std::min<uint64_t>({left_, in_.size(), most}));
-  if (got == 0 || !ReadAt(fd_, in_.data(), got, at_)) return 0;
+  if (got == 0 || !file_->ReadAt(in_.data(), got, at_)) return 0;
   at_ += got;
   left_ -= got;
   return got;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/archive/native_file.h"
 #include "platform/archive/output_file.h"
 
 namespace vlrna {
@@ -28,11 +29,11 @@ class EntryUnpacker {
   EntryUnpacker(const EntryUnpacker&) = delete;
   EntryUnpacker& operator=(const EntryUnpacker&) = delete;
 
-  // Starts on the `size` packed bytes at `at` of the archive open as `fd`,
+  // Starts on the `size` packed bytes at `at` of the archive `file`,
   // which unpack to `declared` bytes: output beyond them is refused as
   // damaged before it is written. False when the inflater cannot start.
-  bool Begin(int fd, uint64_t at, uint64_t size, uint64_t declared, bool deflated, bool sum_crc,
-             OutputFile& output);
+  bool Begin(const NativeFile& file, uint64_t at, uint64_t size, uint64_t declared, bool deflated,
+             bool sum_crc, OutputFile& output);
   // Reads the next block of packed data, `most` bytes at most, into
   // block(); returns its size, 0 when the data is used up or the archive
   // ends first.
@@ -57,7 +58,7 @@ class EntryUnpacker {
   QuickResult Write(const unsigned char* data, size_t size,
                     const std::function<bool(size_t)>& on_bytes);
 
-  int fd_ = -1;
+  const NativeFile* file_ = nullptr;
   uint64_t at_ = 0;
   uint64_t left_ = 0;
   uint64_t declared_ = 0;

@@ -3,8 +3,6 @@
 // entries declare.
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <sys/resource.h>
 
 #include <filesystem>
 #include <fstream>
@@ -12,7 +10,10 @@
 #include <set>
 
 #include "platform/archive/archive_zip.h"
+#include "platform/archive/peak_memory.h"
+#include "platform/archive/scratch_folder.h"
 #include "platform/archive/zip_builder.h"
+#include "platform/ascii_case.h"
 #include "platform/single_byte_code_page.h"
 
 namespace vlrna {
@@ -29,12 +30,6 @@ void Replace(std::string& zip, const std::string& from, const std::string& to) {
   }
 }
 
-long PeakMemoryKiB() {
-  struct rusage usage;
-  getrusage(RUSAGE_SELF, &usage);
-  return usage.ru_maxrss;
-}
-
 struct HostileCase {
   const char* what;
   ZipEncryption encryption;
@@ -49,19 +44,15 @@ struct HostileCase {
 
 class HostileZipTest : public ::testing::Test {
  protected:
-  HostileZipTest() {
-    std::string pattern = (fs::temp_directory_path() / "vlrna_hostile_XXXXXX").string();
-    root_ = mkdtemp(pattern.data());
+  HostileZipTest() : scratch_("hostile"), root_(scratch_.path()) {
     fs::create_directories(root_ / "c/Dest");
     fs::create_directories(root_ / "d");
   }
-  ~HostileZipTest() override { fs::remove_all(root_); }
 
   std::string Map(const std::string& windows) const {
     if (windows.size() < 2 || windows[1] != ':') return "";
-    std::string rest = windows.substr(2);
-    for (char& c : rest) c = c == '\\' ? '/' : c;
-    return (root_ / std::string(1, static_cast<char>(std::tolower(windows[0])))).string() + rest;
+    return scratch_.Native(std::string(1, AsciiLower(windows[0])) + windows.substr(2),
+                           Windows1252());
   }
 
   std::string Make(const HostileCase& item) {
@@ -96,7 +87,7 @@ class HostileZipTest : public ::testing::Test {
     std::set<std::string> paths;
     for (const auto& item : fs::recursive_directory_iterator(root_)) {
       std::string path = item.path().string();
-      if (!path.starts_with((root_ / "c/Dest").string())) paths.insert(path);
+      if (!path.starts_with((root_ / "c" / "Dest").string())) paths.insert(path);
     }
     return paths;
   }
@@ -112,6 +103,7 @@ class HostileZipTest : public ::testing::Test {
     return out;
   }
 
+  ScratchFolder scratch_;
   fs::path root_;
 };
 

@@ -1,8 +1,5 @@
 #include "platform/archive/quick_entry.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 
 #include "platform/archive/zip_bytes.h"
@@ -47,15 +44,12 @@ EntryCipher& QuickEntryReader::Slot::cipher() {
 }
 
 QuickEntryReader::QuickEntryReader(const std::string& native_archive) {
-  fd_ = open(native_archive.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd_ < 0) return;
-  std::optional<std::vector<ZipDirectoryEntry>> directory = ReadZipDirectory(fd_);
+  if (!file_.Open(native_archive)) return;
+  std::optional<std::vector<ZipDirectoryEntry>> directory = ReadZipDirectory(file_);
   if (directory) directory_ = std::move(*directory);
 }
 
-QuickEntryReader::~QuickEntryReader() {
-  if (fd_ >= 0) close(fd_);
-}
+QuickEntryReader::~QuickEntryReader() = default;
 
 const ZipDirectoryEntry* QuickEntryReader::Find(size_t index, uint64_t size,
                                                 std::string_view name) const {
@@ -86,7 +80,7 @@ QuickResult QuickEntryReader::Settle(Slot& slot, QuickResult result, std::string
 // when that header is not one.
 std::optional<uint64_t> QuickEntryReader::DataOffset(const ZipDirectoryEntry& entry) {
   unsigned char header[kLocalHeaderBytes];
-  if (!ReadAt(fd_, header, sizeof header, entry.local_header_offset)) return std::nullopt;
+  if (!file_.ReadAt(header, sizeof header, entry.local_header_offset)) return std::nullopt;
   if (Get32(header) != kLocalSignature) return std::nullopt;
   return entry.local_header_offset + kLocalHeaderBytes + Get16(header + 26) + Get16(header + 28);
 }
@@ -108,7 +102,7 @@ QuickResult QuickEntryReader::PrepareTraditional(Slot& slot, const std::string& 
                                                  uint64_t at, OutputFile& output) {
   const ZipDirectoryEntry& entry = *slot.entry;
   unsigned char header[TraditionalCipher::kHeaderBytes];
-  if (!ReadAt(fd_, header, sizeof header, at)) return Settle(slot, QuickResult::kDeclined);
+  if (!file_.ReadAt(header, sizeof header, at)) return Settle(slot, QuickResult::kDeclined);
   TraditionalCipher& cipher = slot.traditional.emplace(password);
   // The last header byte repeats the CRC's high byte, or with the sizes
   // after the data, the time's.
@@ -116,7 +110,7 @@ QuickResult QuickEntryReader::PrepareTraditional(Slot& slot, const std::string& 
   if (!cipher.AcceptHeader(header, check)) {
     return Settle(slot, QuickResult::kWrongPassword, "Incorrect passphrase");
   }
-  if (!slot.unpacker.Begin(fd_, at + sizeof header, entry.packed_size - sizeof header, entry.size,
+  if (!slot.unpacker.Begin(file_, at + sizeof header, entry.packed_size - sizeof header, entry.size,
                            entry.method == kDeflated, true, output)) {
     return Settle(slot, QuickResult::kDeclined);
   }
@@ -129,8 +123,8 @@ QuickResult QuickEntryReader::PrepareAes(Slot& slot, const std::string& password
   size_t salt_bytes = *WinZipAesCipher::SaltBytes(entry.aes_strength);
   unsigned char salt[16];
   unsigned char verifier[WinZipAesCipher::kVerifierBytes];
-  if (!ReadAt(fd_, salt, salt_bytes, at) ||
-      !ReadAt(fd_, verifier, sizeof verifier, at + salt_bytes)) {
+  if (!file_.ReadAt(salt, salt_bytes, at) ||
+      !file_.ReadAt(verifier, sizeof verifier, at + salt_bytes)) {
     return Settle(slot, QuickResult::kDeclined);
   }
   switch (slot.aes.emplace().Begin(password, entry.aes_strength, salt, verifier)) {
@@ -142,7 +136,7 @@ QuickResult QuickEntryReader::PrepareAes(Slot& slot, const std::string& password
       break;
   }
   uint64_t header = salt_bytes + sizeof verifier;
-  if (!slot.unpacker.Begin(fd_, at + header,
+  if (!slot.unpacker.Begin(file_, at + header,
                            entry.packed_size - header - WinZipAesCipher::kCodeBytes, entry.size,
                            entry.aes_method == kDeflated, entry.aes_version == 1, output)) {
     return Settle(slot, QuickResult::kDeclined);
@@ -195,7 +189,7 @@ QuickResult QuickEntryReader::Finish(int index) {
       slot.aes->Decrypt(unpacker.block(), got);
     }
     unsigned char code[WinZipAesCipher::kCodeBytes];
-    if (!ReadAt(fd_, code, sizeof code, unpacker.at()) || !slot.aes->Authentic(code)) {
+    if (!file_.ReadAt(code, sizeof code, unpacker.at()) || !slot.aes->Authentic(code)) {
       return Settle(slot, QuickResult::kDamaged, "ZIP bad Authentication code");
     }
   }

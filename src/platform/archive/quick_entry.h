@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/archive/entry_unpacker.h"
+#include "platform/archive/native_file.h"
 #include "platform/archive/output_file.h"
 #include "platform/archive/traditional_cipher.h"
 #include "platform/archive/winzip_aes_cipher.h"
@@ -93,7 +94,7 @@ class QuickEntryReader {
   // Returns `result`, keeping `reason` for reason().
   static QuickResult Settle(Slot& slot, QuickResult result, std::string reason = "");
 
-  int fd_ = -1;
+  NativeFile file_;
   std::vector<ZipDirectoryEntry> directory_;
   Slot slots_[2];
 };

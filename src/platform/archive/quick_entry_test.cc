@@ -1,12 +1,12 @@
 #include "platform/archive/quick_entry.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
 #include <map>
 
+#include "platform/archive/scratch_folder.h"
 #include "platform/archive/zip_builder.h"
 #include "platform/archive/zip_bytes.h"
 #include "platform/archive/zip_reader.h"
@@ -21,12 +21,9 @@ constexpr char kPassword[] = "B57A1CF7";
 
 class QuickEntryTest : public ::testing::Test {
  protected:
-  QuickEntryTest() {
-    std::string pattern = (fs::temp_directory_path() / "vlrna_trad_XXXXXX").string();
-    root_ = mkdtemp(pattern.data());
+  QuickEntryTest() : scratch_("trad"), root_(scratch_.path()) {
     zip_ = (root_ / "setup.101").string();
   }
-  ~QuickEntryTest() override { fs::remove_all(root_); }
 
   void Build(ZipEncryption encryption, bool deflate,
              const std::vector<std::pair<std::string, std::string>>& files) {
@@ -98,6 +95,7 @@ class QuickEntryTest : public ::testing::Test {
     file.write(&byte, 1);
   }
 
+  ScratchFolder scratch_;
   fs::path root_;
   std::string zip_;
 };

@@ -1,5 +1,8 @@
 #include "platform/archive/stale_temporaries.h"
 
+#include "platform/archive/native_file.h"
+#include "platform/archive/output_file.h"
+
 #include <filesystem>
 #include <map>
 #include <set>
@@ -8,8 +11,6 @@
 namespace vlrna {
 namespace {
 
-// Of the file's own name, in its temporary one.
-constexpr size_t kMaxNameKept = 200;
 constexpr char kMarker[] = ".vlrna-";
 
 bool AllDigits(const std::string& text) {
@@ -37,28 +38,26 @@ std::string CutNameOfForeignTemporary(const std::string& file, long pid) {
 
 }  // namespace
 
-std::string TemporaryPrefix(const std::string& native_path, long pid) {
-  const size_t slash = native_path.rfind('/') + 1;
-  return native_path.substr(0, slash) + "." + native_path.substr(slash, kMaxNameKept) + kMarker +
-         std::to_string(pid) + "-";
-}
-
 void RemoveStaleTemporaries(const ExtractPlan& plan, long pid) {
   // The planned names, cut as in their temporaries, by folder.
   std::map<std::filesystem::path, std::set<std::string>> names;
   for (const WorkerPlan& work : plan.work) {
     for (const auto& lane : work.lanes) {
       for (const PlannedFile& file : lane) {
-        const std::filesystem::path path(file.native_path);
-        names[path.parent_path()].insert(path.filename().string().substr(0, kMaxNameKept));
+        const std::filesystem::path path = NativePathObject(file.native_path);
+        names[path.parent_path()].insert(NativeText(path.filename()).substr(0, kTemporaryNameKept));
       }
     }
   }
   for (const auto& [folder, planned] : names) {
     std::error_code error;
-    for (const auto& item : std::filesystem::directory_iterator(folder, error)) {
-      const std::string name = CutNameOfForeignTemporary(item.path().filename().string(), pid);
-      if (!name.empty() && planned.count(name) != 0) std::filesystem::remove(item.path(), error);
+    try {
+      for (const auto& item : std::filesystem::directory_iterator(folder, error)) {
+        const std::string name = CutNameOfForeignTemporary(NativeText(item.path().filename()), pid);
+        if (!name.empty() && planned.count(name) != 0) std::filesystem::remove(item.path(), error);
+      }
+    } catch (const std::exception&) {
+      // A folder that cannot be read to its end keeps what is left.
     }
   }
 }

@@ -7,14 +7,10 @@
 
 namespace vlrna {
 
-// The temporary name a file is written under before it gets its own:
-// ".NAME.vlrna-PID-N" beside it, NAME cut so that the whole stays a name.
-// `prefix` is everything before N.
-std::string TemporaryPrefix(const std::string& native_path, long pid);
-
 // Removes what an extraction killed part-way left of the planned files: the
 // temporaries of their names made by other processes than `pid`. Nothing
 // else in their folders is touched; a file that cannot be removed stays.
+// The temporaries are named as TemporaryName (output_file.h) makes them.
 void RemoveStaleTemporaries(const ExtractPlan& plan, long pid);
 
 }  // namespace vlrna

@@ -1,8 +1,5 @@
 #include "platform/archive/winzip_aes_cipher.h"
 
-#include <openssl/crypto.h>
-#include <openssl/evp.h>
-
 #include <algorithm>
 #include <cstring>
 
@@ -12,25 +9,12 @@ namespace {
 constexpr unsigned kRounds = 1000;
 constexpr size_t kAesBlock = 16;
 
-const EVP_CIPHER* Cipher(unsigned strength) {
-  switch (strength) {
-    case 1:
-      return EVP_aes_128_ecb();
-    case 2:
-      return EVP_aes_192_ecb();
-    default:
-      return EVP_aes_256_ecb();
-  }
-}
-
 }  // namespace
 
 std::optional<size_t> WinZipAesCipher::SaltBytes(unsigned strength) {
   if (strength < 1 || strength > 3) return std::nullopt;
   return 4 + 4 * strength;
 }
-
-WinZipAesCipher::~WinZipAesCipher() { EVP_CIPHER_CTX_free(aes_); }
 
 WinZipAesCipher::Start WinZipAesCipher::Begin(std::string_view password, unsigned strength,
                                               const unsigned char* salt,
@@ -39,17 +23,16 @@ WinZipAesCipher::Start WinZipAesCipher::Begin(std::string_view password, unsigne
   // The AES key, the HMAC key, then the password verifier.
   unsigned char keys[2 * 32 + kVerifierBytes];
   size_t key_material = 2 * key_bytes + kVerifierBytes;
-  Pbkdf2HmacSha1(password, salt, *SaltBytes(strength), kRounds, keys, key_material);
-  Start result = kWrongPassword;
-  if (CRYPTO_memcmp(keys + 2 * key_bytes, verifier, kVerifierBytes) == 0) {
-    if (aes_ == nullptr) aes_ = EVP_CIPHER_CTX_new();
-    bool ready =
-        aes_ != nullptr && EVP_EncryptInit_ex(aes_, Cipher(strength), nullptr, keys, nullptr) == 1;
-    if (ready) EVP_CIPHER_CTX_set_padding(aes_, 0);
-    mac_.emplace(std::string_view(reinterpret_cast<const char*>(keys + key_bytes), key_bytes));
-    result = ready ? kReady : kNoCipher;
+  if (!Pbkdf2HmacSha1(password, salt, *SaltBytes(strength), kRounds, keys, key_material)) {
+    return kNoCipher;
   }
-  OPENSSL_cleanse(keys, sizeof keys);
+  Start result = kWrongPassword;
+  if (SameSecretBytes(keys + 2 * key_bytes, verifier, kVerifierBytes)) {
+    bool ready = aes_.SetKey(keys, key_bytes);
+    mac_.emplace(std::string_view(reinterpret_cast<const char*>(keys + key_bytes), key_bytes));
+    result = ready && mac_->ready() ? kReady : kNoCipher;
+  }
+  WipeSecret(keys, sizeof keys);
   return result;
 }
 
@@ -61,8 +44,9 @@ void WinZipAesCipher::NextKeyStream() {
     for (size_t i = 0; i < 8; ++i) counters[at + i] = static_cast<unsigned char>(value >> (8 * i));
     std::memset(counters + at + 8, 0, kAesBlock - 8);
   }
-  int written = 0;
-  EVP_EncryptUpdate(aes_, stream_, &written, counters, sizeof counters);
+  // Begin has checked that the key is set; should the block function still
+  // fail, the entry must not pass as authentic with its data undecrypted.
+  if (!aes_.Encrypt(counters, stream_, sizeof counters)) broken_ = true;
   stream_used_ = 0;
 }
 
@@ -90,7 +74,7 @@ void WinZipAesCipher::Decrypt(unsigned char* data, size_t size) {
 bool WinZipAesCipher::Authentic(const unsigned char (&code)[kCodeBytes]) {
   unsigned char full[kSha1Bytes];
   mac_->Finish(full);
-  return CRYPTO_memcmp(full, code, kCodeBytes) == 0;
+  return !broken_ && mac_->ready() && SameSecretBytes(full, code, kCodeBytes);
 }
 
 }  // namespace vlrna

@@ -6,10 +6,8 @@
 #include <optional>
 #include <string_view>
 
+#include "platform/archive/crypto.h"
 #include "platform/archive/entry_cipher.h"
-#include "platform/archive/hmac_sha1.h"
-
-typedef struct evp_cipher_ctx_st EVP_CIPHER_CTX;
 
 namespace vlrna {
 
@@ -25,13 +23,11 @@ class WinZipAesCipher : public EntryCipher {
   // nullopt for any other strength.
   static std::optional<size_t> SaltBytes(unsigned strength);
 
-  ~WinZipAesCipher() override;
-
   enum Start { kReady, kWrongPassword, kNoCipher };
 
   // Derives the keys and checks them against `verifier`, the two bytes
   // after the salt. `strength` must be a valid one. kNoCipher when the
-  // crypto library cannot set up AES.
+  // crypto library cannot derive the keys or set up AES or the HMAC.
   Start Begin(std::string_view password, unsigned strength, const unsigned char* salt,
               const unsigned char (&verifier)[kVerifierBytes]);
   void Decrypt(unsigned char* data, size_t size) override;
@@ -41,9 +37,10 @@ class WinZipAesCipher : public EntryCipher {
  private:
   void NextKeyStream();
 
-  EVP_CIPHER_CTX* aes_ = nullptr;
+  AesEcb aes_;
   std::optional<HmacSha1> mac_;
   uint64_t counter_ = 0;
+  bool broken_ = false;  // the key stream failed: nothing is authentic
   unsigned char stream_[4096];
   size_t stream_used_ = sizeof stream_;
 };

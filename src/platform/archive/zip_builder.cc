@@ -88,14 +88,12 @@ bool ZipBuilder::Check(int result) {
 
 bool ZipBuilder::Open(const std::string& native_path, const Options& options) {
   archive_ = archive_write_new();
-  if (!Check(archive_write_set_format_zip(archive_))) return false;
-  if (!Check(archive_write_set_options(
-          archive_, options.deflate ? "zip:compression=deflate" : "zip:compression=store"))) {
+  if (!Check(archive_write_set_format_zip(archive_)) ||
+      !Check(archive_write_set_options(archive_, "zip:hdrcharset=UTF-8"))) {
     return false;
   }
-  if (!options.name_code_page.empty() &&
-      !Check(archive_write_set_options(archive_,
-                                       ("zip:hdrcharset=" + options.name_code_page).c_str()))) {
+  if (!Check(archive_write_set_options(
+          archive_, options.deflate ? "zip:compression=deflate" : "zip:compression=store"))) {
     return false;
   }
   std::string encryption = EncryptionOption(options.encryption);
@@ -112,12 +110,11 @@ bool ZipBuilder::WriteHeader(const std::string& name, unsigned type, uint64_t si
                              const std::string& link_target) {
   std::unique_ptr<archive_entry, void (*)(archive_entry*)> entry(archive_entry_new(),
                                                                  archive_entry_free);
-  archive_entry_set_pathname_utf8(entry.get(), name.c_str());
+  SetUtf8Names(entry.get(), name, link_target);
   archive_entry_set_filetype(entry.get(), type);
   archive_entry_set_perm(entry.get(), type == AE_IFDIR ? 0755 : 0644);
   archive_entry_set_size(entry.get(), static_cast<la_int64_t>(size));
   archive_entry_set_mtime(entry.get(), mtime, 0);
-  if (!link_target.empty()) archive_entry_set_symlink_utf8(entry.get(), link_target.c_str());
   return Check(archive_write_header(archive_, entry.get()));
 }
 

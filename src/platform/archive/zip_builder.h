@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/archive/utf8_locale.h"
+#include "platform/archive/utf8_names.h"
 
 struct archive;
 
@@ -17,16 +17,14 @@ enum class ZipEncryption { kNone, kTraditional, kAes128, kAes256 };
 
 // Writes a zip archive with libarchive, entry by entry, for the package
 // author's packing tool and for tests. Names are given as UTF-8; names
-// outside ASCII are stored flagged as UTF-8 unless `name_code_page` says to
-// store them unflagged in that code page. Every operation returns false and
-// sets error() when it fails. Made and used on one thread.
+// outside ASCII are stored flagged as UTF-8. Every operation returns false
+// and sets error() when it fails. Made and used on one thread.
 class ZipBuilder {
  public:
   struct Options {
     ZipEncryption encryption = ZipEncryption::kNone;
     std::string password;
     bool deflate = true;
-    std::string name_code_page;  // "" for UTF-8
   };
 
   ZipBuilder() = default;

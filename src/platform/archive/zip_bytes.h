@@ -15,10 +15,6 @@ inline uint64_t Get64(const unsigned char* p) {
   return Get32(p) | static_cast<uint64_t>(Get32(p + 4)) << 32;
 }
 
-// Reads exactly `size` bytes at `offset` of an open file; false when the
-// file ends first or a read fails.
-bool ReadAt(int fd, void* buffer, size_t size, uint64_t offset);
-
 }  // namespace vlrna
 
 #endif  // VLRNA_PLATFORM_ARCHIVE_ZIP_BYTES_H_

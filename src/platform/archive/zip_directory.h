@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/ansi_code_page.h"
+#include "platform/archive/native_file.h"
+
 namespace vlrna {
 
 // One entry of a zip file's central directory, with the Zip64 figures
@@ -24,16 +27,25 @@ struct ZipDirectoryEntry {
   uint8_t aes_strength = 0;
   uint16_t aes_method = 0;
   std::string name;  // the stored bytes
+  // The UTF-8 name of an Info-ZIP Unicode Path field that belongs to `name`.
+  std::optional<std::string> unicode_name;
 };
 
-// Reads the central directory of the zip file open as `fd` and returns its
+// The name of `entry` as 8-bit text in `code_page`: a name flagged as
+// UTF-8, or given in a Unicode Path field, converted; any other name as
+// stored, taken to be in the code page already. nullopt when a character
+// has no place in the code page or the UTF-8 is not well formed.
+std::optional<std::string> NameInCodePage(const ZipDirectoryEntry& entry,
+                                          const AnsiCodePage& code_page);
+
+// Reads the central directory of the zip file `file` and returns its
 // entries ordered by local header offset, the order in which the seekable
 // libarchive reader hands them out. nullopt when the directory cannot be
 // read or two entries share an offset: callers then keep to libarchive.
-std::optional<std::vector<ZipDirectoryEntry>> ReadZipDirectory(int fd);
+std::optional<std::vector<ZipDirectoryEntry>> ReadZipDirectory(const NativeFile& file);
 
 // The same entries in the same order, also when two share an offset.
-std::optional<std::vector<ZipDirectoryEntry>> ReadZipDirectoryAsStored(int fd);
+std::optional<std::vector<ZipDirectoryEntry>> ReadZipDirectoryAsStored(const NativeFile& file);
 
 }  // namespace vlrna
 

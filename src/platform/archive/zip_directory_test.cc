@@ -1,11 +1,13 @@
 #include "platform/archive/zip_directory.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
+#include <zlib.h>
 
 #include <filesystem>
 #include <fstream>
+
+#include "platform/archive/scratch_folder.h"
+#include "platform/single_byte_code_page.h"
 
 namespace vlrna {
 namespace {
@@ -14,13 +16,12 @@ namespace fs = std::filesystem;
 
 // Writes `zip` to a scratch file and reads its directory back.
 std::optional<std::vector<ZipDirectoryEntry>> DirectoryOf(const std::string& zip) {
-  fs::path path = fs::temp_directory_path() / ("vlrna_dir_" + std::to_string(getpid()));
+  ScratchFolder scratch("dir");
+  fs::path path = scratch.path() / "test.zip";
   std::ofstream(path, std::ios::binary) << zip;
-  int fd = open(path.c_str(), O_RDONLY);
-  auto directory = ReadZipDirectory(fd);
-  close(fd);
-  fs::remove(path);
-  return directory;
+  NativeFile file;
+  EXPECT_TRUE(file.Open(path.string()));
+  return ReadZipDirectory(file);
 }
 
 // Two entries, the second first in the directory; "big.bin" claims 5 GiB and
@@ -76,6 +77,62 @@ TEST(ZipDirectoryTest, RefusesWhatItCannotMatchSafely) {
   auto shared = TwoEntryZip(30);
   EXPECT_FALSE(DirectoryOf(shared).has_value());
   EXPECT_FALSE(DirectoryOf("PK").has_value());
+}
+
+// A directory of one entry with `flags` and the extra field `extra`.
+std::string OneEntryZip(const std::string& name, uint16_t flags, const std::string& extra) {
+  std::string zip;
+  auto put = [&zip](uint64_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) zip += static_cast<char>(value >> (8 * i));
+  };
+  put(0x02014b50, 4), put(20, 2), put(20, 2), put(flags, 2), put(0, 2), put(0, 2), put(0, 2);
+  put(0, 4), put(0, 4), put(0, 4), put(name.size(), 2), put(extra.size(), 2), put(0, 2);
+  put(0, 2), put(0, 2), put(0, 4), put(0, 4);
+  zip += name + extra;
+  const size_t bytes = zip.size();
+  put(0x06054b50, 4), put(0, 2), put(0, 2), put(1, 2), put(1, 2), put(bytes, 4), put(0, 4);
+  put(0, 2);
+  return zip;
+}
+
+// An Info-ZIP Unicode Path field for the stored name `stored`, or for one
+// whose CRC is off by one when `stale`.
+std::string UnicodePath(const std::string& stored, const std::string& utf8, bool stale) {
+  uint32_t crc = static_cast<uint32_t>(
+      crc32(0, reinterpret_cast<const Bytef*>(stored.data()), static_cast<uInt>(stored.size())));
+  crc += stale ? 1 : 0;
+  std::string field = {'\x75', '\x70', static_cast<char>(5 + utf8.size()), '\0', '\1'};
+  for (int i = 0; i < 4; ++i) field += static_cast<char>(crc >> (8 * i));
+  return field + utf8;
+}
+
+TEST(ZipDirectoryTest, NamesComeInTheCodePageFromTheirFlagOrUnicodeField) {
+  constexpr uint16_t kUtf8 = 1 << 11;
+  struct Case {
+    const char* what;
+    std::string stored;
+    uint16_t flags;
+    std::string extra;
+    std::optional<std::string> name;  // in Windows-1252
+  };
+  const Case cases[] = {
+      {"unflagged, taken as it is", "caf\xe9.txt", 0, "", "caf\xe9.txt"},
+      {"flagged UTF-8", "caf\xc3\xa9.txt", kUtf8, "", "caf\xe9.txt"},
+      {"flagged but not UTF-8", "caf\xff.txt", kUtf8, "", std::nullopt},
+      {"a letter 1252 lacks", "\xd0\x9c.txt", kUtf8, "", std::nullopt},
+      {"Unicode field", "cafe.txt", 0, UnicodePath("cafe.txt", "caf\xc3\xa9.txt", false),
+       "caf\xe9.txt"},
+      {"stale Unicode field", "cafe.txt", 0, UnicodePath("cafe.txt", "caf\xc3\xa9.txt", true),
+       "cafe.txt"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    auto directory = DirectoryOf(OneEntryZip(c.stored, c.flags, c.extra));
+    ASSERT_TRUE(directory.has_value());
+    ASSERT_EQ(directory->size(), 1u);
+    EXPECT_EQ((*directory)[0].name, c.stored);
+    EXPECT_EQ(NameInCodePage((*directory)[0], Windows1252()), c.name);
+  }
 }
 
 }  // namespace

@@ -1,8 +1,5 @@
 #include "platform/archive/zip_layout.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <optional>
 #include <set>
@@ -44,16 +41,16 @@ bool IsUtf8(std::string_view text) {
 }
 
 // The name a local header stores, or nullopt when it cannot be read.
-std::optional<std::string> LocalName(int fd, uint64_t at) {
+std::optional<std::string> LocalName(const NativeFile& file, uint64_t at) {
   unsigned char header[kLocalHeaderBytes];
-  if (!ReadAt(fd, header, sizeof header, at)) return std::nullopt;
+  if (!file.ReadAt(header, sizeof header, at)) return std::nullopt;
   std::string name(Get16(header + 26), '\0');
-  if (!ReadAt(fd, name.data(), name.size(), at + sizeof header)) return std::nullopt;
+  if (!file.ReadAt(name.data(), name.size(), at + sizeof header)) return std::nullopt;
   return name;
 }
 
-std::optional<LayoutRefusal> CheckName(int fd, const ZipDirectoryEntry& entry) {
-  std::optional<std::string> local = LocalName(fd, entry.local_header_offset);
+std::optional<LayoutRefusal> CheckName(const NativeFile& file, const ZipDirectoryEntry& entry) {
+  std::optional<std::string> local = LocalName(file, entry.local_header_offset);
   bool nul = entry.name.find('\0') != std::string::npos ||
              (local && local->find('\0') != std::string::npos);
   if (nul) return LayoutRefusal{EscapedName(entry.name), "its name holds a NUL character"};
@@ -74,12 +71,13 @@ std::string MissingEntry(const std::vector<ZipDirectoryEntry>& directory,
   return directory.empty() ? "" : EscapedName(directory.back().name);
 }
 
-std::optional<LayoutRefusal> CheckLayout(int fd, const std::vector<ZipEntry>& entries) {
-  std::optional<std::vector<ZipDirectoryEntry>> directory = ReadZipDirectoryAsStored(fd);
+std::optional<LayoutRefusal> CheckLayout(const NativeFile& file,
+                                         const std::vector<ZipEntry>& entries) {
+  std::optional<std::vector<ZipDirectoryEntry>> directory = ReadZipDirectoryAsStored(file);
   if (!directory) return std::nullopt;
   for (size_t i = 0; i < directory->size(); ++i) {
     const ZipDirectoryEntry& entry = (*directory)[i];
-    if (std::optional<LayoutRefusal> refusal = CheckName(fd, entry)) return refusal;
+    if (std::optional<LayoutRefusal> refusal = CheckName(file, entry)) return refusal;
     if (i + 1 == directory->size()) break;
     // The entry's header and data end where the next one starts at the
     // latest; the directory is in order of place.
@@ -101,11 +99,9 @@ std::optional<LayoutRefusal> CheckLayout(int fd, const std::vector<ZipEntry>& en
 
 std::optional<LayoutRefusal> CheckZipLayout(const std::string& native,
                                             const std::vector<ZipEntry>& entries) {
-  int fd = open(native.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return std::nullopt;
-  std::optional<LayoutRefusal> refusal = CheckLayout(fd, entries);
-  close(fd);
-  return refusal;
+  NativeFile file;
+  if (!file.Open(native)) return std::nullopt;
+  return CheckLayout(file, entries);
 }
 
 }  // namespace vlrna

@@ -3,6 +3,12 @@
 #include <archive.h>
 #include <archive_entry.h>
 
+#include <algorithm>
+
+#include "platform/archive/entry_name.h"
+#include "platform/archive/native_file.h"
+#include "platform/unicode_text.h"
+
 namespace vlrna {
 namespace {
 
@@ -24,6 +30,14 @@ ZipEntry::Kind KindOf(archive_entry* entry) {
   }
 }
 
+bool IsUtf8Text(std::string_view text) {
+  char32_t c;
+  for (size_t at = 0; at < text.size();) {
+    if (!NextUtf8(text, at, c)) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::string OverDeclaredSize(uint64_t declared) {
@@ -41,8 +55,9 @@ bool ZipReader::Open(const std::string& password) {
   archive_ = archive_read_new();
   if (archive_ == nullptr) return false;
   archive_read_support_format_zip_seekable(archive_);
-  std::string charset = "zip:hdrcharset=" + CharsetName(code_page_.number());
-  archive_read_set_options(archive_, charset.c_str());
+  NativeFile file;
+  if (file.Open(native_path_)) directory_ = ReadZipDirectoryAsStored(file);
+  index_ = 0;
   if (!password.empty()) archive_read_add_passphrase(archive_, password.c_str());
   return archive_read_open_filename(archive_, native_path_.c_str(), kReadBlockBytes) == ARCHIVE_OK;
 }
@@ -53,14 +68,9 @@ ZipReader::Step ZipReader::Next(ZipEntry& entry) {
   int r = archive_read_next_header(archive_, &header);
   if (r == ARCHIVE_EOF) return kEnd;
   if (r < ARCHIVE_WARN || header == nullptr) return kError;
-  const char* utf8 = archive_entry_pathname_utf8(header);
-  if (utf8 == nullptr) utf8 = archive_entry_pathname(header);
-  std::optional<std::string> name = code_page_.Utf8ToAnsiExactly(utf8 == nullptr ? "" : utf8);
-  if (!name) {
-    name_error_ = "the entry name " + std::string(utf8) + " cannot be written in code page " +
-                  std::to_string(code_page_.number());
-    return kError;
-  }
+  std::optional<std::string> name = NameOf(header);
+  ++index_;
+  if (!name) return kError;
   entry.name = std::move(*name);
   entry.kind = KindOf(header);
   entry.size = archive_entry_size_is_set(header) ? archive_entry_size(header) : 0;
@@ -68,6 +78,32 @@ ZipReader::Step ZipReader::Next(ZipEntry& entry) {
   entry.mtime = archive_entry_mtime(header);
   entry.mtime_nsec = archive_entry_mtime_nsec(header);
   return kEntry;
+}
+
+// The seekable reader hands the entries out in the order of their local
+// headers, the order of `directory_`.
+std::optional<std::string> ZipReader::NameOf(archive_entry* header) {
+  if (directory_ && index_ < directory_->size()) {
+    const ZipDirectoryEntry& stored = (*directory_)[index_];
+    std::optional<std::string> name = NameInCodePage(stored, code_page_);
+    if (!name) {
+      const std::string& text = stored.unicode_name.value_or(stored.name);
+      name_error_ = "the entry name " + EscapedName(text) +
+                    (IsUtf8Text(text)
+                         ? " cannot be written in code page " + std::to_string(code_page_.number())
+                         : std::string(" is flagged as UTF-8 but is not UTF-8"));
+    }
+    return name;
+  }
+  // Without the directory only libarchive's name is left, whose conversion
+  // depends on the locale: it is sure for ASCII alone.
+  const char* raw = archive_entry_pathname(header);
+  std::string name = raw == nullptr ? "" : raw;
+  if (std::any_of(name.begin(), name.end(), [](char c) { return c & 0x80; })) {
+    name_error_ = "the entry name " + EscapedName(name) + " cannot be read";
+    return std::nullopt;
+  }
+  return name;
 }
 
 ZipReader::Step ZipReader::ReadBlock(const void*& data, size_t& size, int64_t& offset) {

@@ -3,13 +3,16 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/ansi_code_page.h"
-#include "platform/archive/utf8_locale.h"
+#include "platform/archive/zip_directory.h"
 
 struct archive;
+struct archive_entry;
 
 namespace vlrna {
 
@@ -29,10 +32,11 @@ struct ZipEntry {
 // `declared` bytes its headers state.
 std::string OverDeclaredSize(uint64_t declared);
 
-// One libarchive reader over one zip file. Entry names flagged as UTF-8 and
-// unflagged names (taken as `code_page`) both arrive as 8-bit text in
-// `code_page`. A reader belongs to the thread that made it: it switches that
-// thread's character set for its lifetime, so it must be destroyed there too.
+// One libarchive reader over one zip file. Entry names come from the
+// archive's central directory, read by the reader itself, whatever the
+// process's locale: names flagged as UTF-8 and unflagged names (taken as
+// `code_page`) both arrive as 8-bit text in `code_page` (see
+// NameInCodePage). Used by one thread at a time.
 class ZipReader {
  public:
   enum Step { kError = -1, kEnd = 0, kEntry = 1 };
@@ -63,11 +67,16 @@ class ZipReader {
   int error_number() const;
 
  private:
-  ScopedUtf8Locale utf8_locale_;
+  std::optional<std::string> NameOf(archive_entry* header);
+
   std::string native_path_;
   const AnsiCodePage& code_page_;
   struct archive* archive_ = nullptr;
   std::string name_error_;
+  // The central directory in the order the entries come, or nullopt when
+  // it is beyond our own reading; `index_` is the next entry's place in it.
+  std::optional<std::vector<ZipDirectoryEntry>> directory_;
+  size_t index_ = 0;
 };
 
 }  // namespace vlrna

@@ -1,6 +1,7 @@
-#include "platform/archive/utf8_locale.h"
-
+#include <archive_entry.h>
 #include <locale.h>
+
+#include "platform/archive/utf8_names.h"
 
 namespace vlrna {
 namespace {
@@ -24,6 +25,11 @@ ScopedUtf8Locale::ScopedUtf8Locale() {
 
 ScopedUtf8Locale::~ScopedUtf8Locale() {
   if (previous_ != nullptr) uselocale(static_cast<locale_t>(previous_));
+}
+
+void SetUtf8Names(archive_entry* entry, const std::string& name, const std::string& link_target) {
+  archive_entry_set_pathname_utf8(entry, name.c_str());
+  if (!link_target.empty()) archive_entry_set_symlink_utf8(entry, link_target.c_str());
 }
 
 }  // namespace vlrna
