@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "platform/runtime_error.h"
+#include "platform/win32/win32_handle.h"
 #include "platform/win32/windows_api.h"
 
 namespace vlrna {
@@ -110,11 +111,19 @@ TEST(WindowsMachine, FilesReplaceAtomicallyAndKeepTheOldFileOnFailure) {
   EXPECT_FALSE(files.NormalFileExists(leftover));
   EXPECT_EQ(files.ReadFile(cfg + ".vlrna.bak"), "[General]\r\n[Area.001]\r\n");
 
-  // A read-only file stays as it was, and no temporary is left beside it.
-  SetFileAttributesA(cfg.c_str(), FILE_ATTRIBUTE_READONLY);
-  EXPECT_EQ(ErrorOf([&] { files.ReplaceFileAtomically(cfg, "lost"); }), kErrPermissionDenied);
-  SetFileAttributesA(cfg.c_str(), FILE_ATTRIBUTE_NORMAL);
+  // A file another program holds open without sharing its deletion stays as
+  // it was, and no temporary is left beside it.
+  {
+    ScopedHandle held(CreateFileA(cfg.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(held.valid());
+    EXPECT_EQ(ErrorOf([&] { files.ReplaceFileAtomically(cfg, "lost"); }), kErrPermissionDenied);
+  }
   EXPECT_EQ(files.ReadFile(cfg), "new");
+  EXPECT_EQ(files.ListSubfolders(scratch.Path("")), std::vector<std::string>{});
+  WIN32_FIND_DATAA found;
+  EXPECT_EQ(FindFirstFileA(scratch.Path(".Scenery.cfg.vlrna-*").c_str(), &found),
+            INVALID_HANDLE_VALUE);
   EXPECT_EQ(ErrorOf([&] { files.ReplaceFileAtomically(scratch.Path("none\\x.cfg"), "x"); }),
             kErrPathNotFound);
   EXPECT_EQ(ErrorOf([&] { files.ReadFile(scratch.Path("missing.cfg")); }), kErrFileNotFound);
