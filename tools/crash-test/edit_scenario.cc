@@ -38,35 +38,49 @@ std::string LeftTemporary(const TestPrefix& prefix) {
   return "";
 }
 
+// The simulator's three files as they stand.
+struct SimulatorFiles {
+  std::string scenery, terrain, autogen;
+
+  static SimulatorFiles Read(const TestPrefix& prefix) {
+    return {prefix.Read(kScenery), prefix.Read(kTerrain), prefix.Read(kAutogen)};
+  }
+};
+
+// A fresh simulator: its three files as the user had them, no log yet.
+void WriteOriginals(const TestPrefix& prefix) {
+  std::filesystem::remove_all(prefix.Path("drive_c/Sim"));
+  std::filesystem::remove_all(prefix.Path("drive_c/users/pilot"));
+  prefix.MakeFolder("drive_c/users/pilot");
+  prefix.Write(kScenery, kOldScenery);
+  prefix.Write(kTerrain, kOldTerrain);
+  prefix.Write(kAutogen, OldAutogen());
+}
+
 class EditScenario : public CrashScenario {
  public:
   explicit EditScenario(std::string driver) : driver_(std::move(driver)) {}
 
-  void Reset() override {
-    std::filesystem::remove_all(prefix_.Path("drive_c/Sim"));
-    std::filesystem::remove_all(prefix_.Path("drive_c/users/pilot"));
-    prefix_.MakeFolder("drive_c/users/pilot");
-    prefix_.Write(kScenery, kOldScenery);
-    prefix_.Write(kTerrain, kOldTerrain);
-    prefix_.Write(kAutogen, OldAutogen());
-  }
+  void Reset() override { WriteOriginals(prefix_); }
 
   std::vector<std::string> Command() const override { return {driver_, prefix_.root()}; }
 
   std::string TakeFinalState() override {
-    scenery_ = prefix_.Read(kScenery);
-    terrain_ = prefix_.Read(kTerrain);
-    autogen_ = prefix_.Read(kAutogen);
-    return autogen_ == OldAutogen() ? "the driver left the autogen file as it was" : "";
+    final_ = SimulatorFiles::Read(prefix_);
+    return final_.autogen == OldAutogen() ? "the driver left the autogen file as it was" : "";
   }
 
   std::string Check(bool rerun) const override {
-    const std::string scenery = prefix_.Read(kScenery);
-    const std::string terrain = prefix_.Read(kTerrain);
-    const std::string autogen = prefix_.Read(kAutogen);
-    if (scenery != scenery_ && (rerun || scenery != kOldScenery)) return "Scenery.cfg damaged";
-    if (terrain != terrain_ && (rerun || terrain != kOldTerrain)) return "fsx.cfg damaged";
-    if (autogen != autogen_ && (rerun || autogen != OldAutogen())) return "autogen damaged";
+    const SimulatorFiles now = SimulatorFiles::Read(prefix_);
+    if (now.scenery != final_.scenery && (rerun || now.scenery != kOldScenery)) {
+      return "Scenery.cfg damaged";
+    }
+    if (now.terrain != final_.terrain && (rerun || now.terrain != kOldTerrain)) {
+      return "fsx.cfg damaged";
+    }
+    if (now.autogen != final_.autogen && (rerun || now.autogen != OldAutogen())) {
+      return "autogen damaged";
+    }
     bool backup = std::filesystem::exists(prefix_.Path(kBackup));
     if ((backup || rerun) && prefix_.Read(kBackup) != kOldScenery) return "backup not the original";
     backup = std::filesystem::exists(prefix_.Path(kAutogenBackup));
@@ -80,7 +94,7 @@ class EditScenario : public CrashScenario {
  private:
   std::string driver_;
   TestPrefix prefix_;
-  std::string scenery_, terrain_, autogen_;
+  SimulatorFiles final_;  // what a whole run leaves
 };
 
 class RemoveScenario : public CrashScenario {
@@ -89,16 +103,9 @@ class RemoveScenario : public CrashScenario {
 
   // The files as a whole run of the edits leaves them.
   void Reset() override {
-    std::filesystem::remove_all(prefix_.Path("drive_c/Sim"));
-    std::filesystem::remove_all(prefix_.Path("drive_c/users/pilot"));
-    prefix_.MakeFolder("drive_c/users/pilot");
-    prefix_.Write(kScenery, kOldScenery);
-    prefix_.Write(kTerrain, kOldTerrain);
-    prefix_.Write(kAutogen, OldAutogen());
+    WriteOriginals(prefix_);
     if (!RunCommand({driver_, prefix_.root()}, -1)) throw std::runtime_error("the edits fail");
-    scenery_ = prefix_.Read(kScenery);
-    terrain_ = prefix_.Read(kTerrain);
-    autogen_ = prefix_.Read(kAutogen);
+    installed_ = SimulatorFiles::Read(prefix_);
   }
 
   std::vector<std::string> Command() const override {
@@ -108,12 +115,16 @@ class RemoveScenario : public CrashScenario {
   std::string TakeFinalState() override { return Check(true); }
 
   std::string Check(bool rerun) const override {
-    const std::string scenery = prefix_.Read(kScenery);
-    const std::string terrain = prefix_.Read(kTerrain);
-    const std::string autogen = prefix_.Read(kAutogen);
-    if (scenery != kOldScenery && (rerun || scenery != scenery_)) return "Scenery.cfg damaged";
-    if (terrain != kOldTerrain && (rerun || terrain != terrain_)) return "fsx.cfg damaged";
-    if (autogen != OldAutogen() && (rerun || autogen != autogen_)) return "autogen damaged";
+    const SimulatorFiles now = SimulatorFiles::Read(prefix_);
+    if (now.scenery != kOldScenery && (rerun || now.scenery != installed_.scenery)) {
+      return "Scenery.cfg damaged";
+    }
+    if (now.terrain != kOldTerrain && (rerun || now.terrain != installed_.terrain)) {
+      return "fsx.cfg damaged";
+    }
+    if (now.autogen != OldAutogen() && (rerun || now.autogen != installed_.autogen)) {
+      return "autogen damaged";
+    }
     if (prefix_.Read(kBackup) != kOldScenery) return "backup not the original";
     if (!rerun) return "";
     if (std::filesystem::exists(prefix_.Path(kPackage))) return "package folder left";
@@ -124,7 +135,7 @@ class RemoveScenario : public CrashScenario {
  private:
   std::string driver_;
   TestPrefix prefix_;
-  std::string scenery_, terrain_, autogen_;
+  SimulatorFiles installed_;  // what the edits left before the removal
 };
 
 }  // namespace
