@@ -118,6 +118,11 @@ void DescribeScreenshotMachine(FakePlatform& fake) {
   for (const char* archive : {"setup.101", "setup.102", "setup.103", "setup.104", "setup.105",
                               "setup.201", "setup.202", "setup.203", "setup.204"}) {
     fake.files.AddFile(std::string("D:\\") + archive, "PK");
+    // About the number of files each archive of the package holds.
+    auto& entries = fake.zip.entries[std::string("D:\\") + archive];
+    for (int i = 0; i < 400; ++i) {
+      entries.push_back({"vlrna\\ortho\\tile" + std::to_string(i) + ".bgl", kArchiveBytes / 400});
+    }
   }
   // Every archive reports its progress at the same points, and the clock
   // moves on with each reading as if about 30 MB were unpacked a second.
