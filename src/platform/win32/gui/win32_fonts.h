@@ -1,0 +1,39 @@
+#ifndef VLRNA_PLATFORM_WIN32_GUI_WIN32_FONTS_H_
+#define VLRNA_PLATFORM_WIN32_GUI_WIN32_FONTS_H_
+
+#include <map>
+#include <string>
+#include <tuple>
+
+#include "platform/page_model.h"
+#include "platform/win32/windows_api.h"
+
+namespace vlrna {
+
+// The fonts of the pages, made once per face, size and weight and kept until
+// the cache goes. Sizes are in points at the screen's vertical resolution.
+class FontCache {
+ public:
+  // The pages are laid out in twips for the classic compact dialog font.
+  static constexpr double kDefaultPoints = 8.0;
+  static constexpr char kDefaultFace[] = "MS Shell Dlg 2";
+
+  explicit FontCache(int dpi_y) : dpi_y_(dpi_y) {}
+  ~FontCache();
+  FontCache(const FontCache&) = delete;
+  FontCache& operator=(const FontCache&) = delete;
+
+  // The model's font at its own size, or the default where it gives none.
+  HFONT Get(const Font& font);
+  // The model's face and weight at `points`.
+  HFONT Get(const Font& font, double points);
+  static double PointsOf(const Font& font);
+
+ private:
+  int dpi_y_;
+  std::map<std::tuple<std::string, int, bool>, HFONT> fonts_;  // size in tenths of points
+};
+
+}  // namespace vlrna
+
+#endif  // VLRNA_PLATFORM_WIN32_GUI_WIN32_FONTS_H_

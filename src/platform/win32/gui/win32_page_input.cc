@@ -1,0 +1,197 @@
+// The page window's procedure: the user's input becomes calls of the page's
+// input methods, and the owner-drawn controls are drawn from the model.
+
+#include <utility>
+
+#include "platform/win32/gui/win32_control_windows.h"
+#include "platform/win32/gui/win32_folder_rows.h"
+#include "platform/win32/gui/win32_owner_draw.h"
+#include "platform/win32/gui/win32_page_window.h"
+
+namespace vlrna {
+
+INT_PTR CALLBACK Win32PageWindow::Procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_INITDIALOG) {
+    auto* self = reinterpret_cast<Win32PageWindow*>(lparam);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrA(hwnd, DWLP_USER, lparam);
+    return FALSE;  // the focus is set when the page is first shown
+  }
+  auto* self = reinterpret_cast<Win32PageWindow*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+  if (self == nullptr) return FALSE;
+  // Nothing may leave a window procedure: what a handler lets pass is kept
+  // and raised again where the core waits.
+  try {
+    return self->Handle(message, wparam, lparam);
+  } catch (...) {
+    self->services_.keep_error(std::current_exception());
+    return FALSE;
+  }
+}
+
+INT_PTR Win32PageWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_COMMAND:
+      OnCommand(LOWORD(wparam), HIWORD(wparam));
+      return TRUE;
+    case WM_DRAWITEM:
+      return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam)) ? TRUE : FALSE;
+    case WM_CTLCOLORSTATIC:
+      return OnColour(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
+    case WM_MOVE:
+      OnMoved();
+      return FALSE;
+    case WM_CLOSE:
+      // Closing a page is cancelling the installation: the page asks first.
+      PressCancel();
+      return TRUE;
+    default:
+      return FALSE;
+  }
+}
+
+void Win32PageWindow::OnCommand(int id, int code) {
+  if (id == IDCANCEL) {  // Esc
+    PressCancel();
+    return;
+  }
+  auto name = names_.find(id);
+  if (name == names_.end() || !page_.Has(name->second)) return;
+  const Control& c = page_[name->second];
+  const Control shown = AsShown(c);
+  if (!shown.enabled || !shown.visible) {
+    // What the user cannot reach takes no input, whoever sent it.
+    shown_.erase(c.name);
+    Sync();
+    return;
+  }
+  OnControlInput(c, code, ControlWindow(name->second));
+}
+
+void Win32PageWindow::OnControlInput(const Control& c, int code, HWND window) {
+  const std::string name = c.name;
+  switch (c.kind) {
+    case ControlKind::kButton:
+      if (code == BN_CLICKED) Input(name, [name](Page& p) { p.Click(name); });
+      break;
+    case ControlKind::kOption:
+      if (code != BN_CLICKED || SendMessageA(window, BM_GETCHECK, 0, 0) != BST_CHECKED) break;
+      // The button unchecked its neighbours itself: they are shown again from
+      // the model whatever the handler does.
+      for (const Control& other : page_.controls()) {
+        if (other.kind == ControlKind::kOption) shown_.erase(other.name);
+      }
+      Input(name, [name](Page& p) { p.ChooseOption(name); });
+      break;
+    case ControlKind::kTextBox:
+    case ControlKind::kMultiLineText:
+      if (code == EN_CHANGE) {
+        Input(name, [name, text = WindowText(window)](Page& p) { p.EditText(name, text); });
+      }
+      break;
+    case ControlKind::kDriveList:
+    case ControlKind::kFolderList: {
+      const bool chosen =
+          c.kind == ControlKind::kDriveList ? code == CBN_SELCHANGE : code == LBN_DBLCLK;
+      if (!chosen) break;
+      const UINT get = c.kind == ControlKind::kDriveList ? CB_GETCURSEL : LB_GETCURSEL;
+      const int index = static_cast<int>(SendMessageA(window, get, 0, 0));
+      if (index >= 0) Input(name, [name, index](Page& p) { p.ChooseListItem(name, index); });
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+void Win32PageWindow::Input(const std::string& control, std::function<void(Page&)> input) {
+  if (syncing_) return;
+  // The window now shows the user's choice, which the handler may refuse
+  // without changing the model: the control is applied again in any case.
+  shown_.erase(control);
+  services_.dispatch(input);
+}
+
+void Win32PageWindow::PressCancel() {
+  for (const Control& c : page_.controls()) {
+    if (c.is_cancel && c.kind == ControlKind::kButton && AsShown(c).enabled && AsShown(c).visible) {
+      const std::string name = c.name;
+      Input(name, [name](Page& p) { p.Click(name); });
+      return;
+    }
+  }
+}
+
+bool Win32PageWindow::OpenFolderOnEnter(const MSG& message) {
+  if (message.message != WM_KEYDOWN || message.wParam != VK_RETURN) return false;
+  const Control* c = ShownByWindow(message.hwnd);
+  if (c == nullptr || c->kind != ControlKind::kFolderList) return false;
+  const int index = static_cast<int>(SendMessageA(message.hwnd, LB_GETCURSEL, 0, 0));
+  const std::string name = c->name;
+  if (index >= 0) Input(name, [name, index](Page& p) { p.ChooseListItem(name, index); });
+  return true;
+}
+
+const Control* Win32PageWindow::ShownByWindow(HWND window) const {
+  if (window == nullptr) return nullptr;
+  for (const auto& [name, child] : windows_) {
+    if (child != window) continue;
+    auto shown = shown_.find(name);
+    return shown == shown_.end() ? nullptr : &shown->second;
+  }
+  return nullptr;
+}
+
+const Control* Win32PageWindow::CaptionOf(const std::string& bar) const {
+  for (const auto& [name, c] : shown_) {
+    if (c.kind == ControlKind::kLabel && c.container == bar) return &c;
+  }
+  return nullptr;
+}
+
+bool Win32PageWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  const Control* c = ShownByWindow(item.hwndItem);
+  if (c == nullptr) return false;
+  if (c->kind == ControlKind::kFolderList) {
+    if (item.itemID == static_cast<UINT>(-1) || item.itemID >= c->items.size()) return true;
+    const std::vector<FolderRow> rows = FolderRows(c->items, c->text);
+    DrawFolderRow(item, rows[item.itemID], fonts_.Get(c->font));
+  } else if (c->kind == ControlKind::kProgressBar) {
+    const Control* caption = CaptionOf(c->name);
+    const bool shown = caption != nullptr && caption->visible;
+    DrawProgressBar(item.hDC, item.rcItem, c->progress_x, c->rect.width,
+                    shown ? caption->text : std::string(),
+                    fonts_.Get(caption != nullptr ? caption->font : c->font));
+  } else if (c->kind == ControlKind::kPicture) {
+    HBITMAP picture = bitmaps_.Get(c->picture);
+    if (picture == nullptr) {
+      DrawSkyPanel(item.hDC, item.rcItem);
+    } else {
+      DrawBitmap(item.hDC, picture, item.rcItem, true);
+    }
+  }
+  return true;
+}
+
+// Read-only text stays on the window's colour, as text to read.
+INT_PTR Win32PageWindow::OnColour(HDC dc, HWND window) {
+  const Control* c = ShownByWindow(window);
+  const bool text =
+      c != nullptr && (c->kind == ControlKind::kTextBox || c->kind == ControlKind::kMultiLineText);
+  if (!text || !IsWindowEnabled(window)) return FALSE;
+  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+  SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+  return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_WINDOW));
+}
+
+void Win32PageWindow::OnMoved() {
+  if (syncing_ || hwnd_ == nullptr || !IsWindowVisible(hwnd_)) return;
+  RECT at{};
+  GetWindowRect(hwnd_, &at);
+  if (at.left == scale_.ToPixelsX(page_.left) && at.top == scale_.ToPixelsY(page_.top)) return;
+  // The user moved the page: the next page is shown where this one is now.
+  page_.left = shown_left_ = scale_.ToTwipsX(at.left);
+  page_.top = shown_top_ = scale_.ToTwipsY(at.top);
+}
+
+}  // namespace vlrna

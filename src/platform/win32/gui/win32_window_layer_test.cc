@@ -1,0 +1,295 @@
+#include "platform/win32/gui/win32_window_layer.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/ascii_case.h"
+#include "platform/single_byte_code_page.h"
+
+namespace vlrna {
+namespace {
+
+// A page whose handlers record what reached them and run the test's hooks.
+class TestPage : public Page {
+ public:
+  using Hook = std::function<void(TestPage&, const std::string&)>;
+  TestPage() : Page("Probe", 7305, 5295) {}
+  std::vector<std::string> clicks;
+  std::vector<std::string> changes;
+  Hook on_click;
+
+ protected:
+  void OnClick(const std::string& control) override {
+    clicks.push_back(control);
+    if (on_click) on_click(*this, control);
+  }
+  void OnChange(const std::string& control) override { changes.push_back(control); }
+};
+
+Control& AddTo(Page& page, std::string name, ControlKind kind, std::string text, Rect rect,
+               std::string container = "") {
+  Control c;
+  c.name = std::move(name);
+  c.kind = kind;
+  c.text = std::move(text);
+  c.rect = rect;
+  c.container = std::move(container);
+  return page.Add(std::move(c));
+}
+
+// One control of every kind, as the pages lay them out.
+void AddEveryKind(Page& page) {
+  page.caption = "Veltrona Zozo Installation";
+  page.left = 6885;
+  page.top = 4635;
+  AddTo(page, "Pic_1", ControlKind::kPicture, "", {0, 0, 2100, 4590});
+  AddTo(page, "Lab_Welcome", ControlKind::kLabel, "Welcome", {2280, 150, 4800, 480}).font = {"", 13,
+                                                                                             true};
+  AddTo(page, "Frm_1", ControlKind::kFrame, "Simulator", {2280, 700, 4800, 1000});
+  AddTo(page, "optSimulation(0)", ControlKind::kOption, "&FSX", {2400, 950, 2000, 300}, "Frm_1")
+      .value = true;
+  AddTo(page, "optSimulation(1)", ControlKind::kOption, "&P3D", {2400, 1300, 2000, 300}, "Frm_1");
+  AddTo(page, "inpPath", ControlKind::kTextBox, "C:\\FSX", {2280, 1800, 4800, 300});
+  AddTo(page, "txtDetails", ControlKind::kMultiLineText, "one\r\ntwo", {2280, 2200, 4800, 600})
+      .read_only = true;
+  Control& drives =
+      AddTo(page, "cmbDrive", ControlKind::kDriveList, "d: [DATA]", {2280, 2900, 2300, 315});
+  drives.items = {"c: [SYSTEM]", "d: [DATA]"};
+  Control& folders =
+      AddTo(page, "cmbPath", ControlKind::kFolderList, "C:\\FSX", {4700, 2900, 2380, 900});
+  folders.items = {"C:\\", "C:\\FSX", "C:\\FSX\\Scenery"};
+  folders.list_index = 1;
+  AddTo(page, "picProgress", ControlKind::kProgressBar, "", {2280, 3900, 4800, 330}).progress_x =
+      1200;
+  AddTo(page, "lblPercent", ControlKind::kLabel, "25 %", {2280, 3900, 4800, 330}, "picProgress");
+  AddTo(page, "Cmd_Prev", ControlKind::kButton, "< &Back", {3000, 4755, 1275, 375}).enabled = false;
+  AddTo(page, "Cmd_Next", ControlKind::kButton, "&Next >", {4320, 4755, 1275, 375}).is_default =
+      true;
+  AddTo(page, "Cmd_Quit", ControlKind::kButton, "&Cancel", {5910, 4755, 1275, 375}).is_cancel =
+      true;
+}
+
+std::string ClassOf(HWND window) {
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof(name));
+  return name;
+}
+
+std::string TextOf(HWND window) {
+  char text[256] = {};
+  GetWindowTextA(window, text, sizeof(text));
+  return text;
+}
+
+class Win32WindowLayerTest : public testing::Test {
+ protected:
+  Win32WindowLayerTest() {
+    main_.caption = "Veltrona Zozo Installation";
+    AddTo(main_, "picBackground", ControlKind::kPicture, "", {});
+    AddEveryKind(page_);
+  }
+
+  HWND Control(const char* name) { return layer_.ControlWindow(page_, name); }
+  // Posts a key to the window with the focus and lets the loop handle it, as
+  // a key press of the user arrives.
+  void PressKey(WPARAM key) {
+    HWND focus = GetFocus();
+    ASSERT_NE(focus, nullptr);
+    PostMessageA(focus, WM_KEYDOWN, key, 1);
+    PostMessageA(focus, WM_KEYUP, key, 0xC0000001);
+    layer_.Yield();
+  }
+
+  Win32WindowLayer layer_{Windows1252()};
+  Page main_{"frmMain", 0, 0};
+  TestPage page_;
+};
+
+TEST_F(Win32WindowLayerTest, EveryControlKindIsDrawnFromItsModel) {
+  layer_.ShowMainWindow(main_);
+  layer_.ShowPage(page_);
+  HWND window = layer_.WindowOf(page_);
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(IsWindowVisible(window));
+  EXPECT_EQ(TextOf(window), "Veltrona Zozo Installation");
+  EXPECT_EQ(GetWindow(window, GW_OWNER), layer_.MainWindow());
+  EXPECT_FALSE(IsWindowEnabled(layer_.MainWindow()));  // modal: the owner waits
+
+  const PixelScale scale = PixelScale::OfScreen();
+  RECT client{};
+  GetClientRect(window, &client);
+  EXPECT_EQ(client.right, scale.ToPixelsX(7305));
+  EXPECT_EQ(client.bottom, scale.ToPixelsY(5295));
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  EXPECT_EQ(frame.left, scale.ToPixelsX(6885));
+  EXPECT_EQ(frame.top, scale.ToPixelsY(4635));
+
+  const struct {
+    const char* control;
+    const char* window_class;
+    const char* text;
+  } expected[] = {
+      {"Lab_Welcome", "Static", "Welcome"},
+      {"Frm_1", "Button", "Simulator"},
+      {"optSimulation(1)", "Button", "&P3D"},
+      {"inpPath", "Edit", "C:\\FSX"},
+      {"txtDetails", "Edit", "one\r\ntwo"},
+      {"cmbDrive", "ComboBox", "d: [DATA]"},
+      {"cmbPath", "ListBox", ""},
+      {"Pic_1", "Static", ""},
+      {"picProgress", "Static", ""},
+      {"Cmd_Next", "Button", "&Next >"},
+  };
+  for (const auto& e : expected) {
+    HWND child = Control(e.control);
+    ASSERT_NE(child, nullptr) << e.control;
+    EXPECT_TRUE(SameIgnoringAsciiCase(ClassOf(child), e.window_class)) << ClassOf(child);
+    EXPECT_EQ(TextOf(child), e.text) << e.control;
+    EXPECT_TRUE(IsWindowVisible(child)) << e.control;
+  }
+  EXPECT_EQ(Control("lblPercent"), nullptr);  // the bar draws its caption
+  EXPECT_EQ(SendMessageA(Control("optSimulation(0)"), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageA(Control("cmbPath"), LB_GETCURSEL, 0, 0), 1);
+  EXPECT_EQ(SendMessageA(Control("cmbPath"), LB_GETCOUNT, 0, 0), 3);
+  EXPECT_FALSE(IsWindowEnabled(Control("Cmd_Prev")));
+  EXPECT_EQ(LOWORD(SendMessageA(window, DM_GETDEFID, 0, 0)), GetDlgCtrlID(Control("Cmd_Next")));
+  EXPECT_NE(GetWindowLongPtrA(Control("txtDetails"), GWL_STYLE) & ES_READONLY, 0);
+
+  // A hidden frame hides what it holds; the model's changes show on Refresh.
+  page_["Frm_1"].visible = false;
+  page_["Lab_Welcome"].text = "Willkommen";
+  layer_.Refresh(page_);
+  EXPECT_FALSE(IsWindowVisible(Control("optSimulation(0)")));
+  EXPECT_EQ(TextOf(Control("Lab_Welcome")), "Willkommen");
+
+  layer_.HidePage(page_);
+  EXPECT_FALSE(IsWindowVisible(window));
+  EXPECT_TRUE(IsWindowEnabled(layer_.MainWindow()));
+}
+
+TEST_F(Win32WindowLayerTest, InputReachesTheModelAndItsHandlers) {
+  layer_.ShowPage(page_);
+  SendMessageA(Control("Cmd_Next"), BM_CLICK, 0, 0);
+  SendMessageA(Control("Cmd_Prev"), BM_CLICK, 0, 0);  // disabled: never reaches the page
+  EXPECT_EQ(page_.clicks, std::vector<std::string>{"Cmd_Next"});
+
+  SendMessageA(Control("optSimulation(1)"), BM_CLICK, 0, 0);
+  EXPECT_TRUE(page_["optSimulation(1)"].value);
+  EXPECT_FALSE(page_["optSimulation(0)"].value);
+
+  SendMessageA(Control("inpPath"), WM_CHAR, '\\', 1);
+  EXPECT_EQ(page_["inpPath"].text, "\\C:\\FSX");  // the caret stood at the start
+
+  SendMessageA(Control("cmbDrive"), CB_SETCURSEL, 0, 0);
+  SendMessageA(layer_.WindowOf(page_), WM_COMMAND,
+               MAKEWPARAM(GetDlgCtrlID(Control("cmbDrive")), CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(Control("cmbDrive")));
+  EXPECT_EQ(page_["cmbDrive"].list_index, 0);
+  EXPECT_EQ(page_["cmbDrive"].text, "c: [SYSTEM]");
+
+  SendMessageA(Control("cmbPath"), LB_SETCURSEL, 2, 0);
+  SendMessageA(layer_.WindowOf(page_), WM_COMMAND,
+               MAKEWPARAM(GetDlgCtrlID(Control("cmbPath")), LBN_DBLCLK),
+               reinterpret_cast<LPARAM>(Control("cmbPath")));
+  EXPECT_EQ(page_["cmbPath"].text, "C:\\FSX\\Scenery");
+  EXPECT_EQ(page_.changes,
+            (std::vector<std::string>{"optSimulation(1)", "inpPath", "cmbDrive", "cmbPath"}));
+}
+
+TEST_F(Win32WindowLayerTest, BusyPageTakesNoInputAndShowsItsModel) {
+  layer_.ShowPage(page_);
+  page_.busy = true;
+  SendMessageA(Control("Cmd_Next"), BM_CLICK, 0, 0);
+  SendMessageA(Control("optSimulation(1)"), BM_CLICK, 0, 0);
+  SendMessageA(Control("inpPath"), WM_CHAR, 'x', 1);
+  EXPECT_TRUE(page_.clicks.empty());
+  EXPECT_TRUE(page_.changes.empty());
+  EXPECT_TRUE(page_["optSimulation(0)"].value);
+  // The controls were set back to what the model says.
+  EXPECT_EQ(SendMessageA(Control("optSimulation(0)"), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageA(Control("optSimulation(1)"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(TextOf(Control("inpPath")), "C:\\FSX");
+
+  page_.busy = false;
+  SendMessageA(Control("Cmd_Next"), BM_CLICK, 0, 0);
+  EXPECT_EQ(page_.clicks, std::vector<std::string>{"Cmd_Next"});
+}
+
+TEST_F(Win32WindowLayerTest, HandlersExceptionComesOutOfYieldNotTheWindowProcedure) {
+  page_.on_click = [](TestPage&, const std::string& control) {
+    if (control == "Cmd_Next") throw std::runtime_error("disk full");
+  };
+  layer_.ShowPage(page_);
+  SendMessageA(Control("Cmd_Next"), BM_CLICK, 0, 0);  // returns: nothing crossed the procedure
+  EXPECT_THROW(layer_.Yield(), std::runtime_error);
+  EXPECT_NO_THROW(layer_.Yield());  // raised once
+
+  // Raised in the handler that yielded, while its click waited in the queue.
+  bool raised_in_handler = false;
+  page_.on_click = [&](TestPage&, const std::string& control) {
+    if (control == "Cmd_Next") throw std::runtime_error("disk full");
+    if (control != "Cmd_Quit") return;
+    PostMessageA(Control("Cmd_Next"), BM_CLICK, 0, 0);
+    try {
+      layer_.Yield();
+    } catch (const std::runtime_error&) {
+      raised_in_handler = true;
+    }
+  };
+  SendMessageA(Control("Cmd_Quit"), BM_CLICK, 0, 0);
+  EXPECT_TRUE(raised_in_handler);
+  EXPECT_EQ(layer_.TakeError(), nullptr);
+}
+
+TEST_F(Win32WindowLayerTest, RunEndsWithCloseAllOrRaisesWhatAHandlerLetPass) {
+  layer_.ShowMainWindow(main_);
+  layer_.ShowPage(page_);
+  page_.on_click = [&](TestPage&, const std::string& control) {
+    if (control == "Cmd_Quit") throw std::logic_error("fault");
+    layer_.CloseAll();
+  };
+  PostMessageA(Control("Cmd_Quit"), BM_CLICK, 0, 0);
+  EXPECT_THROW(layer_.Run(), std::logic_error);
+
+  PostMessageA(Control("Cmd_Next"), BM_CLICK, 0, 0);
+  EXPECT_EQ(layer_.Run(), 0);
+  EXPECT_EQ(layer_.WindowOf(page_), nullptr);
+  EXPECT_EQ(layer_.MainWindow(), nullptr);
+  EXPECT_FALSE(page_.visible);
+  EXPECT_FALSE(main_.visible);
+}
+
+TEST_F(Win32WindowLayerTest, KeyboardWalksInReadingOrderEnterAndEscPress) {
+  layer_.ShowPage(page_);
+  HWND window = layer_.WindowOf(page_);
+  EXPECT_EQ(GetFocus(), Control("optSimulation(0)"));  // the selected option first
+  // Tab stops in reading order; the disabled button is left out.
+  const char* order[] = {"inpPath", "txtDetails", "cmbDrive", "cmbPath", "Cmd_Next", "Cmd_Quit"};
+  HWND at = Control("optSimulation(0)");
+  for (const char* name : order) {
+    at = GetNextDlgTabItem(window, at, FALSE);
+    EXPECT_EQ(at, Control(name)) << name;
+  }
+  PressKey(VK_DOWN);  // arrows move through the options
+  EXPECT_TRUE(page_["optSimulation(1)"].value);
+  PressKey(VK_RETURN);
+  PressKey(VK_ESCAPE);
+  SendMessageA(window, WM_CLOSE, 0, 0);  // the close button cancels too
+  EXPECT_EQ(page_.clicks, (std::vector<std::string>{"Cmd_Next", "Cmd_Quit", "Cmd_Quit"}));
+  EXPECT_TRUE(IsWindowVisible(window));
+
+  // Enter on a folder list opens the folder instead of pressing Next.
+  SetFocus(Control("cmbPath"));
+  SendMessageA(Control("cmbPath"), LB_SETCURSEL, 0, 0);
+  PressKey(VK_RETURN);
+  EXPECT_EQ(page_["cmbPath"].list_index, 0);
+  EXPECT_EQ(page_.clicks.size(), 3u);
+}
+
+}  // namespace
+}  // namespace vlrna
