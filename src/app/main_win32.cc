@@ -33,8 +33,7 @@ std::string SamePath(const std::string& windows_path) { return windows_path; }
   out.print_native = [&console](const std::string& utf8) {
     console.Print(WindowsConsole::kOut, utf8);
   };
-  // Windows paths are the machine's own: nothing to map.
-  out.native_path = [](const std::string&) { return std::string(); };
+  // native_path stays unset: Windows paths are the machine's own.
   console.Print(WindowsConsole::kOut, "vlrna-setup: unattended run");
   RunUnattendedOrPreview(platform, window, options, out);
 }

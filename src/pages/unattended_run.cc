@@ -192,7 +192,8 @@ void Driver::Run() {
 void Driver::PrintLogFile() {
   const std::string log = state_.gsUserDir + "\\" + state_.gsLogFile;
   out_.print("log: " + log);
-  const std::string native = out_.native_path ? out_.native_path(log) : "";
+  if (!out_.native_path) return;  // Windows paths are the machine's own
+  const std::string native = out_.native_path(log);
   if (!native.empty()) {
     out_.print_native("     " + native);
   } else {
