@@ -53,7 +53,7 @@ function(vlrna_add_child_folders)
 endfunction()
 
 # Gives a program of the Windows medium its manifest and version resource,
-# named `file_name` in it (cmake/windows/).
+# named `file_name` in it (cmake/windows/), and leaves out its symbols.
 function(vlrna_windows_resources target file_name)
   set(VLRNA_RC_NAME ${file_name})
   set(VLRNA_RC_MANIFEST ${PROJECT_SOURCE_DIR}/cmake/windows/program.manifest)
@@ -61,4 +61,5 @@ function(vlrna_windows_resources target file_name)
   configure_file(${PROJECT_SOURCE_DIR}/cmake/windows/program.rc.in ${rc} @ONLY)
   target_sources(${target} PRIVATE ${rc})
   set_property(SOURCE ${rc} APPEND PROPERTY OBJECT_DEPENDS ${VLRNA_RC_MANIFEST})
+  target_link_options(${target} PRIVATE -s)
 endfunction()
