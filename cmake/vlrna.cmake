@@ -51,3 +51,15 @@ function(vlrna_add_child_folders)
     endif()
   endforeach()
 endfunction()
+
+# Gives a program of the Windows medium its manifest and version resource,
+# named `file_name` in it (cmake/windows/), and leaves out its symbols.
+function(vlrna_windows_resources target file_name)
+  set(VLRNA_RC_NAME ${file_name})
+  set(VLRNA_RC_MANIFEST ${PROJECT_SOURCE_DIR}/cmake/windows/program.manifest)
+  set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}.rc)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/windows/program.rc.in ${rc} @ONLY)
+  target_sources(${target} PRIVATE ${rc})
+  set_property(SOURCE ${rc} APPEND PROPERTY OBJECT_DEPENDS ${VLRNA_RC_MANIFEST})
+  target_link_options(${target} PRIVATE -s)
+endfunction()

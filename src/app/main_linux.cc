@@ -9,7 +9,6 @@
 
 #include "app/unattended_run.h"
 #include "pages/unattended_options.h"
-#include "pages/unattended_run.h"
 #include "pages/wizard.h"
 #include "platform/archive/archive_zip.h"
 #include "platform/posix/linux_machine.h"
@@ -18,6 +17,34 @@
 
 namespace vlrna {
 namespace {
+
+void PrintLine(const std::string& text) {
+  std::fwrite(text.data(), 1, text.size(), stdout);
+  std::fputc('\n', stdout);
+  std::fflush(stdout);
+}
+
+// Without a screen, printing to the terminal in UTF-8.
+[[noreturn]] void RunUnattendedOnLinux(LinuxMachine& machine, Zip& zip,
+                                       const UnattendedOptions& options) {
+  const WinePrefix& prefix = machine.prefix;
+  HeadlessWindow window;
+  Platform platform = machine.MakePlatform(window, &zip);
+  UnattendedOutput out;
+  out.print = [&code_page = platform.code_page](const std::string& ansi) {
+    PrintLine(code_page.AnsiToUtf8(ansi));
+  };
+  out.print_native = PrintLine;
+  out.native_path = [&prefix](const std::string& windows_path) -> std::string {
+    try {
+      return prefix.ToUnixPath(windows_path);
+    } catch (...) {
+      return "";  // a drive without its link: the Windows form is all there is
+    }
+  };
+  PrintLine("vlrna-setup: unattended run in the Wine prefix " + prefix.root());
+  RunUnattendedOrPreview(platform, window, options, out);
+}
 
 int RunWithQt(LinuxMachine& machine, Zip& zip, int& argc, char** argv) {
   const WinePrefix& prefix = machine.prefix;

@@ -1,45 +1,19 @@
 #include "app/unattended_run.h"
 
-#include <cstdio>
+#include <utility>
 
-#include "pages/unattended_run.h"
-#include "platform/headless/headless_window.h"
 #include "preview/preview_machine.h"
 
 namespace vlrna {
-namespace {
 
-void PrintLine(const std::string& text) {
-  std::fwrite(text.data(), 1, text.size(), stdout);
-  std::fputc('\n', stdout);
-  std::fflush(stdout);
-}
-
-}  // namespace
-
-void RunUnattendedOnLinux(LinuxMachine& machine, Zip& zip, const UnattendedOptions& options) {
-  const WinePrefix& prefix = machine.prefix;
-  HeadlessWindow window;
-  Platform platform = machine.MakePlatform(window, &zip);
-  UnattendedOutput out;
-  out.print = [&code_page = platform.code_page](const std::string& ansi) {
-    PrintLine(code_page.AnsiToUtf8(ansi));
-  };
-  out.print_native = PrintLine;
-  out.native_path = [&prefix](const std::string& windows_path) -> std::string {
-    try {
-      return prefix.ToUnixPath(windows_path);
-    } catch (...) {
-      return "";  // a drive without its link: the Windows form is all there is
-    }
-  };
-  PrintLine("vlrna-setup: unattended run in the Wine prefix " + prefix.root());
+void RunUnattendedOrPreview(Platform& platform, HeadlessWindow& window,
+                            const UnattendedOptions& options, const UnattendedOutput& out) {
   if (!options.dry_run) RunUnattended(platform, window, options, out);
-  PrintLine("vlrna-setup: preview (--dry-run): nothing but the log is written");
+  out.print_native("vlrna-setup: preview (--dry-run): nothing but the log is written");
   PreviewSettings settings;
-  settings.report = [](const std::vector<std::string>& lines) {
-    PrintLine("vlrna-setup: what the run would change:");
-    for (const std::string& line : lines) PrintLine(line);
+  settings.report = [&out](const std::vector<std::string>& lines) {
+    out.print_native("vlrna-setup: what the run would change:");
+    for (const std::string& line : lines) out.print_native(line);
   };
   PreviewMachine preview(platform, std::move(settings));
   RunUnattended(preview.platform(), window, options, out);

@@ -1,49 +1,73 @@
 #!/usr/bin/env bash
-# The whole Linux wizard as a user starts it: the medium laid out by
+# The whole wizard as a user starts it: the medium laid out by
 # `cmake --install`, its launcher run unattended in a throw-away Wine prefix.
 # Checks the exit codes, the files the installation unpacks, the three files
 # of the simulator it edits and their backups, and the log.
-#   unattended_run_test.sh SOURCE_DIR BUILD_DIR
+#   unattended_run_test.sh SOURCE_DIR BUILD_DIR [--windows]
+# With --windows, BUILD_DIR is the Windows build, whose launcher runs under
+# Wine; the prefix is the machine it sees, and its user the one Wine gives.
 set -euo pipefail
 source_dir=$1
 build_dir=$2
+windows=0
+[ "${3:-}" = --windows ] && windows=1
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 fail() { echo "FAILED: $*"; exit 1; }
 
 cmake --install "$build_dir" --prefix "$work/medium" >/dev/null
 launcher="$work/medium/VLRSetup.exe"
+if [ $windows -eq 1 ]; then
+  wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
+  wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
+  export WINEDEBUG=-all WINEARCH=win64 WINEDLLOVERRIDES="mscoree,mshtml=,winealsa.drv=d"
+  user=$(id -un)
+  trap 'for p in "$work"/*/; do WINEPREFIX="$p" "$wineserver" -k 2>/dev/null || true; done; rm -rf "$work"' EXIT
+else
+  wine=""
+  user=pilot
+  trap 'rm -rf "$work"' EXIT
+fi
 run() {  # run PREFIX ARGS...: the launcher's exit code in $status, its output in out.txt
   local prefix=$1
   shift
   status=0
-  WINEPREFIX="$prefix" "$launcher" "$@" >"$work/out.txt" 2>&1 || status=$?
+  WINEPREFIX="$prefix" $wine "$launcher" "$@" >"$work/out.txt" 2>&1 || status=$?
 }
 
+# --- A whole installation into FSX, the scenery on the second hard disk E:.
+prefix="$work/Präfix"
+"$source_dir/tools/make-demo-prefix" "$prefix" --user "$user" --medium "$work/medium" >/dev/null
+if [ $windows -eq 1 ]; then
+  # Wine completes the prefix on its first start.
+  WINEPREFIX="$prefix" "$wine" wineboot -u >/dev/null 2>&1
+  WINEPREFIX="$prefix" "$wineserver" -w
+fi
+
 # --- A refused command line changes nothing and says why.
+none="$work/none"
+[ $windows -eq 1 ] && none=$prefix  # Wine itself needs a prefix
 for args in "--unattended --language=E" "--unattended --accept-license --language=Q" \
             "--unattended --accept-license --language=E --simulator=XP" \
             "--unattended --accept-license --language=E --dir=Scenery" "--bogus"; do
   # shellcheck disable=SC2086
-  run "$work/none" $args
+  run "$none" $args
   [ "$status" -eq 2 ] || fail "exit code $status for '$args', not 2"
   grep -q "^usage:" "$work/out.txt" || fail "no usage after '$args'"
 done
 
-# --- A whole installation into FSX, the scenery on the second hard disk E:.
-prefix="$work/Präfix"
-"$source_dir/tools/make-demo-prefix" "$prefix" --user pilot --medium "$work/medium" >/dev/null
 fsx="$prefix/drive_c/Program Files (x86)/Microsoft Games/Microsoft Flight Simulator X"
 cfg="$prefix/drive_c/ProgramData/Microsoft/FSX/Scenery.cfg"
-main_cfg="$prefix/drive_c/users/pilot/AppData/Roaming/Microsoft/FSX/fsx.cfg"
+main_cfg="$prefix/drive_c/users/$user/AppData/Roaming/Microsoft/FSX/fsx.cfg"
 spb="$fsx/Autogen/AutogenDescriptions.spb"
 spb_size=$(stat -c %s "$spb")
 
 # --- First a preview, in a copy of the prefix: it writes nothing but its log.
 preview="$work/preview"
 cp -a "$prefix" "$preview"
-snapshot() {  # every file but the logs: path, size, time and bytes
-  (cd "$1" && find . -path ./dosdevices -prune -o -type f ! -name 'VLRNA_*.LOG' \
+snapshot() {  # every file but the logs and Wine's own: path, size, time and bytes
+  (cd "$1" && find . \( -path ./dosdevices -o -path ./drive_c/windows -o -name '*.reg' \
+     -o -path './drive_c/users/*/Temp' -o -path './drive_c/users/*/AppData/Local' \) -prune \
+     -o -type f ! -name 'VLRNA_*.LOG' ! -name .update-timestamp \
      -printf '%p %s %T@\n' -exec md5sum {} + | sort)
 }
 snapshot "$preview" >"$work/before.txt"
@@ -52,7 +76,7 @@ cp "$work/out.txt" "$work/preview.txt"
 [ "$status" -eq 0 ] || { cat "$work/preview.txt"; fail "exit code $status of the preview, not 0"; }
 snapshot "$preview" >"$work/after.txt"
 diff "$work/before.txt" "$work/after.txt" || fail "the preview changed files"
-ls "$preview"/drive_c/users/pilot/VLRNA_*.LOG >/dev/null || fail "the preview wrote no log"
+ls "$preview"/drive_c/users/"$user"/VLRNA_*.LOG >/dev/null || fail "the preview wrote no log"
 grep -q "IMAGE_PIXELS_FOR_AUTOGEN_POLYGONS: .* -> 256" "$work/preview.txt" || fail "no terrain value"
 grep -q "descriptions of the package: 0 -> " "$work/preview.txt" || fail "no autogen records"
 grep -q "^Unpacked in all: 9 archives" "$work/preview.txt" || fail "no archives"
@@ -64,7 +88,9 @@ cp "$spb" "$work/before/spb"
 run "$prefix" --unattended --accept-license --language=D --simulator=FSX --dir='E:\Scenery'
 cat "$work/out.txt"
 [ "$status" -eq 0 ] || fail "exit code $status of the installation, not 0"
-grep -q "Wine prefix $prefix\$" "$work/out.txt" || fail "the prefix's path is not printed as it is"
+if [ $windows -eq 0 ]; then
+  grep -q "Wine prefix $prefix\$" "$work/out.txt" || fail "the prefix's path is not printed as it is"
+fi
 grep -q "^page Finished" "$work/out.txt" || fail "the finished page was not reached"
 
 scenery="$prefix/drive_e/Scenery/vlrna"
@@ -90,7 +116,7 @@ tr -d '\r' <"$preview/drive_c/ProgramData/Microsoft/FSX/Scenery.cfg" >"$work/sce
 patch -s "$work/scenery.txt" "$work/scenery.diff" || fail "the preview's diff does not apply"
 tr -d '\r' <"$cfg" | cmp -s - "$work/scenery.txt" || fail "the preview's diff is not what was written"
 
-logs=("$prefix"/drive_c/users/pilot/VLRNA_*.LOG)
+logs=("$prefix"/drive_c/users/"$user"/VLRNA_*.LOG)
 [ -f "${logs[0]}" ] || fail "no log in the user folder"
 sed 's/^[0-9.]*  [0-9:]* | //' "${logs[0]}" | tr -d '\r' >"$work/lines.txt"
 expected=(
@@ -153,6 +179,11 @@ run "$prefix" --unattended --uninstall
 grep -q "options-uninstall-nothing" "$work/out.txt" || fail "a second removal found something"
 run "$prefix" --unattended --uninstall --simulator=P3D2
 [ "$status" -eq 1 ] || fail "exit code $status of a removal from a missing simulator, not 1"
+
+if [ $windows -eq 1 ]; then
+  echo "unattended run under Wine: installed, refused, restored, removed as expected"
+  exit 0
+fi
 
 # --- A prefix whose drive C: has lost its link: no log, but no crash either.
 rm "$prefix/dosdevices/c:"

@@ -44,6 +44,22 @@ class ExitCodeSystem : public System {
   std::function<int()> exit_code_;
 };
 
+// The machine's processes, the launcher ended with the run's exit code too,
+// so that it reaches whoever started the launcher.
+class ExitCodeProcesses : public Processes {
+ public:
+  ExitCodeProcesses(Processes& processes, std::function<int()> exit_code)
+      : processes_(processes), exit_code_(std::move(exit_code)) {}
+  std::vector<ProcessInfo> List() override { return processes_.List(); }
+  bool Terminate(const ProcessInfo& process, int /*exit_code*/) override {
+    return processes_.Terminate(process, exit_code_());
+  }
+
+ private:
+  Processes& processes_;
+  std::function<int()> exit_code_;
+};
+
 const char* AnswerName(MessageAnswer answer) {
   switch (answer) {
     case kAnswerOk:
@@ -77,7 +93,8 @@ class Driver {
   Driver(Platform& platform, HeadlessWindow& window, const UnattendedOptions& options,
          const UnattendedOutput& out)
       : system_(platform.system, [this] { return ExitCode(); }),
-        platform_(WithSystem(platform)),
+        processes_(platform.processes, [this] { return ExitCode(); }),
+        platform_(WithExitCode(platform)),
         window_(window),
         options_(options),
         out_(out),
@@ -86,8 +103,8 @@ class Driver {
   [[noreturn]] void Run();
 
  private:
-  Platform WithSystem(const Platform& platform) {
-    return {platform.registry, platform.files,  platform.drives,    platform.processes, system_,
+  Platform WithExitCode(const Platform& platform) {
+    return {platform.registry, platform.files,  platform.drives,    processes_,  system_,
             platform.sound,    platform.window, platform.code_page, platform.zip};
   }
   int ExitCode();
@@ -103,6 +120,7 @@ class Driver {
   [[noreturn]] void Stop(const std::string& why);
 
   ExitCodeSystem system_;
+  ExitCodeProcesses processes_;
   Platform platform_;
   HeadlessWindow& window_;
   const UnattendedOptions& options_;
@@ -174,7 +192,8 @@ void Driver::Run() {
 void Driver::PrintLogFile() {
   const std::string log = state_.gsUserDir + "\\" + state_.gsLogFile;
   out_.print("log: " + log);
-  const std::string native = out_.native_path ? out_.native_path(log) : "";
+  if (!out_.native_path) return;  // Windows paths are the machine's own
+  const std::string native = out_.native_path(log);
   if (!native.empty()) {
     out_.print_native("     " + native);
   } else {

@@ -17,7 +17,8 @@ struct UnattendedOutput {
   // Prints one line that is already in the terminal's encoding.
   std::function<void(const std::string& native)> print_native;
   // The native path a Windows path maps to, where it differs from it; empty
-  // when it cannot be mapped. Never raises.
+  // when it cannot be mapped. Unset where Windows paths are native. Never
+  // raises.
   std::function<std::string(const std::string& windows_path)> native_path;
 };
 

@@ -87,6 +87,8 @@ TEST(UnattendedRunTest, ExitCodesTellHowTheRunEnded) {
     if (c.setup) c.setup(run.fake);
     EXPECT_EQ(run.Run(c.args), c.exit_code) << c.what << "\n" << run.printed;
     EXPECT_TRUE(run.Printed(c.printed)) << c.what << "\n" << run.printed;
+    // The launcher ends with the same code, which its caller sees.
+    EXPECT_EQ(run.fake.processes.terminated_with, std::vector<int>{c.exit_code}) << c.what;
   }
 }
 

@@ -22,8 +22,10 @@ class Processes {
   // RuntimeError when the list cannot be had at all.
   virtual std::vector<ProcessInfo> List() = 0;
 
-  // Asks a process to end. False when it could not be asked. Never raises.
-  virtual bool Terminate(const ProcessInfo& process) = 0;
+  // Asks a process to end, with `exit_code` as its exit code where the system
+  // sets one from outside (Windows). False when it could not be asked. Never
+  // raises.
+  virtual bool Terminate(const ProcessInfo& process, int exit_code) = 0;
 };
 
 }  // namespace vlrna

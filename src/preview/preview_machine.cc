@@ -11,7 +11,7 @@ class PreviewMachine::Processes : public vlrna::Processes {
  public:
   explicit Processes(vlrna::Processes& real) : real_(real) {}
   std::vector<ProcessInfo> List() override { return real_.List(); }
-  bool Terminate(const ProcessInfo&) override { return false; }
+  bool Terminate(const ProcessInfo&, int) override { return false; }
 
  private:
   vlrna::Processes& real_;

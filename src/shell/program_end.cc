@@ -25,7 +25,7 @@ void FatalError(Context& ctx, const std::string& message) {
   WriteLog(ctx, "Aborting...");
   if (ctx.state.goLauncherProcess) {
     try {
-      ctx.platform.processes.Terminate(*ctx.state.goLauncherProcess);
+      ctx.platform.processes.Terminate(*ctx.state.goLauncherProcess, 1);
     } catch (const RuntimeError&) {
     }
     ctx.state.goLauncherProcess.reset();

@@ -18,6 +18,15 @@
 
 namespace {
 
+#ifdef _WIN32
+// Windows paths are this machine's own; relative ones are taken from the
+// working folder.
+std::string ToWindows(const std::string& native) {
+  return std::filesystem::absolute(native).lexically_normal().string();
+}
+
+std::string ToNative(const std::string& windows) { return windows; }
+#else
 // This machine's paths, relative ones taken from the working folder, as
 // Wine's Z: drive sees them, and back.
 std::string ToWindows(const std::string& native) {
@@ -34,6 +43,7 @@ std::string ToNative(const std::string& windows) {
   for (char& c : native) c = c == '\\' ? '/' : c;
   return native;
 }
+#endif
 
 int Usage() {
   std::fprintf(stderr, "usage: vlrna-unpack [--workers N] DEST ARCHIVE PASSWORD [...]\n");

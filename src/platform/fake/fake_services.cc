@@ -53,8 +53,9 @@ std::vector<ProcessInfo> FakeProcesses::List() {
   return running;
 }
 
-bool FakeProcesses::Terminate(const ProcessInfo& process) {
+bool FakeProcesses::Terminate(const ProcessInfo& process, int exit_code) {
   terminated.push_back(process);
+  terminated_with.push_back(exit_code);
   return true;
 }
 

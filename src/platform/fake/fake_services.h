@@ -41,9 +41,10 @@ class FakeProcesses : public Processes {
   std::vector<ProcessInfo> running;
   bool fail_listing = false;
   std::vector<ProcessInfo> terminated;
+  std::vector<int> terminated_with;  // the exit codes asked for, in order
 
   std::vector<ProcessInfo> List() override;
-  bool Terminate(const ProcessInfo& process) override;
+  bool Terminate(const ProcessInfo& process, int exit_code) override;
 };
 
 // Thrown by FakeSystem::EndProcess in place of ending the test's process.

@@ -96,7 +96,8 @@ std::vector<ProcessInfo> PosixProcesses::List() {
   return processes;
 }
 
-bool PosixProcesses::Terminate(const ProcessInfo& process) {
+// A signal carries no exit code: the launcher reports the wizard's own.
+bool PosixProcesses::Terminate(const ProcessInfo& process, int /*exit_code*/) {
   ProcessInfo now;
   if (process.id == 0 || process.id > static_cast<uint64_t>(INT_MAX) ||
       !Describe(process.id, prefix_.DriveRoots(), &now) ||

@@ -21,7 +21,7 @@ class PosixProcesses : public Processes {
 
   // Sends SIGTERM, after making sure the id still belongs to the same
   // executable (an id that was reused is left alone).
-  bool Terminate(const ProcessInfo& process) override;
+  bool Terminate(const ProcessInfo& process, int exit_code) override;
 
  private:
   // The process `pid` as List gives it; false when it cannot be read.

@@ -40,14 +40,14 @@ TEST(PosixProcessesTest, FindsARunningLauncherWithItsWindowsPathAndEndsIt) {
   // An id now held by another program is left alone.
   ProcessInfo stale = *it;
   stale.executable_path = "D:\\VLRSetup.exe";
-  EXPECT_FALSE(processes.Terminate(stale));
+  EXPECT_FALSE(processes.Terminate(stale, 1));
   EXPECT_EQ(kill(pid, 0), 0);
 
-  EXPECT_TRUE(processes.Terminate(*it));
+  EXPECT_TRUE(processes.Terminate(*it, 1));
   int status = 0;
   ASSERT_EQ(waitpid(pid, &status, 0), pid);
   EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
-  EXPECT_FALSE(processes.Terminate(*it));
+  EXPECT_FALSE(processes.Terminate(*it, 1));
 }
 
 TEST(PosixProcessesTest, WindowsProgramsUnderWineShowAsThemselves) {

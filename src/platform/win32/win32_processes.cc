@@ -32,9 +32,9 @@ std::vector<ProcessInfo> Win32Processes::List() {
   return processes;
 }
 
-bool Win32Processes::Terminate(const ProcessInfo& process) {
+bool Win32Processes::Terminate(const ProcessInfo& process, int exit_code) {
   ScopedHandle handle(OpenProcess(PROCESS_TERMINATE, FALSE, static_cast<DWORD>(process.id)));
-  return handle.valid() && TerminateProcess(handle.get(), 1) != 0;
+  return handle.valid() && TerminateProcess(handle.get(), static_cast<UINT>(exit_code)) != 0;
 }
 
 }  // namespace vlrna

@@ -10,7 +10,7 @@ namespace vlrna {
 class Win32Processes : public Processes {
  public:
   std::vector<ProcessInfo> List() override;
-  bool Terminate(const ProcessInfo& process) override;
+  bool Terminate(const ProcessInfo& process, int exit_code) override;
 };
 
 }  // namespace vlrna
