@@ -1,5 +1,7 @@
 #include "platform/win32/gui/win32_control_windows.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <vector>
 
@@ -60,14 +62,26 @@ std::vector<std::string> ListItems(HWND window, UINT count_message, UINT length_
   return items;
 }
 
+// The dialog manager selects the whole text of an edit that gets the focus,
+// which scrolls a long text to its end: a text to read keeps its place.
+LRESULT CALLBACK KeepPlace(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                           DWORD_PTR) {
+  const LRESULT result = DefSubclassProc(window, message, wparam, lparam);
+  return message == WM_GETDLGCODE ? (result & ~static_cast<LRESULT>(DLGC_HASSETSEL)) : result;
+}
+
 }  // namespace
 
 HWND MakeControlWindow(HWND page, const Control& c, int id) {
   const WindowKind kind = KindOf(c);
-  return CreateWindowExA(kind.ex_style | WS_EX_NOPARENTNOTIFY, kind.window_class, "",
-                         WS_CHILD | kind.style, 0, 0, 0, 0, page,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                         GetModuleHandleA(nullptr), nullptr);
+  HWND window = CreateWindowExA(kind.ex_style | WS_EX_NOPARENTNOTIFY, kind.window_class, "",
+                                WS_CHILD | kind.style, 0, 0, 0, 0, page,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                GetModuleHandleA(nullptr), nullptr);
+  if (window != nullptr && c.kind == ControlKind::kMultiLineText) {
+    SetWindowSubclass(window, &KeepPlace, 1, 0);
+  }
+  return window;
 }
 
 bool IsBackdrop(ControlKind kind) {
@@ -82,8 +96,10 @@ std::string WindowText(HWND window) {
   return text;
 }
 
-void SetTextIfChanged(HWND window, const std::string& text) {
-  if (WindowText(window) != text) SetWindowTextA(window, text.c_str());
+bool SetTextIfChanged(HWND window, const std::string& text) {
+  if (WindowText(window) == text) return false;
+  SetWindowTextA(window, text.c_str());
+  return true;
 }
 
 int ChosenRow(const Control& c) {
@@ -108,7 +124,11 @@ void ApplyOption(HWND window, const Control& c) {
 }
 
 void ApplyEdit(HWND window, const Control& c) {
-  SetTextIfChanged(window, c.text);
+  if (SetTextIfChanged(window, c.text) && c.kind == ControlKind::kMultiLineText) {
+    // A new text is read from its start.
+    SendMessageA(window, EM_SETSEL, 0, 0);
+    SendMessageA(window, EM_SCROLLCARET, 0, 0);
+  }
   SendMessageA(window, EM_SETREADONLY, c.read_only ? TRUE : FALSE, 0);
 }
 

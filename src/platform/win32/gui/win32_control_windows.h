@@ -20,8 +20,9 @@ bool IsBackdrop(ControlKind kind);
 
 // The window's text as ANSI bytes.
 std::string WindowText(HWND window);
-// Sets the text only when it differs, so an edit keeps its caret.
-void SetTextIfChanged(HWND window, const std::string& text);
+// Sets the text only when it differs, so an edit keeps its caret; true when
+// it was set.
+bool SetTextIfChanged(HWND window, const std::string& text);
 
 // The list entry the model has chosen: its index, else the entry equal to
 // its text, else -1.

@@ -30,7 +30,10 @@ class FontCache {
   static double PointsOf(const Font& font);
 
  private:
+  std::string FaceFor(const std::string& face);
+
   int dpi_y_;
+  std::map<std::string, std::string> faces_;                   // the model's face: the one drawn
   std::map<std::tuple<std::string, int, bool>, HFONT> fonts_;  // size in tenths of points
 };
 

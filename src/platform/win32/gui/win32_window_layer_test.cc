@@ -93,7 +93,7 @@ class Win32WindowLayerTest : public testing::Test {
     AddEveryKind(page_);
   }
 
-  HWND Control(const char* name) { return layer_.ControlWindow(page_, name); }
+  HWND Child(const char* name) { return layer_.ControlWindow(page_, name); }
   // Posts a key to the window with the focus and lets the loop handle it, as
   // a key press of the user arrives.
   void PressKey(WPARAM key) {
@@ -146,26 +146,26 @@ TEST_F(Win32WindowLayerTest, EveryControlKindIsDrawnFromItsModel) {
       {"Cmd_Next", "Button", "&Next >"},
   };
   for (const auto& e : expected) {
-    HWND child = Control(e.control);
+    HWND child = Child(e.control);
     ASSERT_NE(child, nullptr) << e.control;
     EXPECT_TRUE(SameIgnoringAsciiCase(ClassOf(child), e.window_class)) << ClassOf(child);
     EXPECT_EQ(TextOf(child), e.text) << e.control;
     EXPECT_TRUE(IsWindowVisible(child)) << e.control;
   }
-  EXPECT_EQ(Control("lblPercent"), nullptr);  // the bar draws its caption
-  EXPECT_EQ(SendMessageA(Control("optSimulation(0)"), BM_GETCHECK, 0, 0), BST_CHECKED);
-  EXPECT_EQ(SendMessageA(Control("cmbPath"), LB_GETCURSEL, 0, 0), 1);
-  EXPECT_EQ(SendMessageA(Control("cmbPath"), LB_GETCOUNT, 0, 0), 3);
-  EXPECT_FALSE(IsWindowEnabled(Control("Cmd_Prev")));
-  EXPECT_EQ(LOWORD(SendMessageA(window, DM_GETDEFID, 0, 0)), GetDlgCtrlID(Control("Cmd_Next")));
-  EXPECT_NE(GetWindowLongPtrA(Control("txtDetails"), GWL_STYLE) & ES_READONLY, 0);
+  EXPECT_EQ(Child("lblPercent"), nullptr);  // the bar draws its caption
+  EXPECT_EQ(SendMessageA(Child("optSimulation(0)"), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageA(Child("cmbPath"), LB_GETCURSEL, 0, 0), 1);
+  EXPECT_EQ(SendMessageA(Child("cmbPath"), LB_GETCOUNT, 0, 0), 3);
+  EXPECT_FALSE(IsWindowEnabled(Child("Cmd_Prev")));
+  EXPECT_EQ(LOWORD(SendMessageA(window, DM_GETDEFID, 0, 0)), GetDlgCtrlID(Child("Cmd_Next")));
+  EXPECT_NE(GetWindowLongPtrA(Child("txtDetails"), GWL_STYLE) & ES_READONLY, 0);
 
   // A hidden frame hides what it holds; the model's changes show on Refresh.
   page_["Frm_1"].visible = false;
   page_["Lab_Welcome"].text = "Willkommen";
   layer_.Refresh(page_);
-  EXPECT_FALSE(IsWindowVisible(Control("optSimulation(0)")));
-  EXPECT_EQ(TextOf(Control("Lab_Welcome")), "Willkommen");
+  EXPECT_FALSE(IsWindowVisible(Child("optSimulation(0)")));
+  EXPECT_EQ(TextOf(Child("Lab_Welcome")), "Willkommen");
 
   layer_.HidePage(page_);
   EXPECT_FALSE(IsWindowVisible(window));
@@ -174,28 +174,28 @@ TEST_F(Win32WindowLayerTest, EveryControlKindIsDrawnFromItsModel) {
 
 TEST_F(Win32WindowLayerTest, InputReachesTheModelAndItsHandlers) {
   layer_.ShowPage(page_);
-  SendMessageA(Control("Cmd_Next"), BM_CLICK, 0, 0);
-  SendMessageA(Control("Cmd_Prev"), BM_CLICK, 0, 0);  // disabled: never reaches the page
+  SendMessageA(Child("Cmd_Next"), BM_CLICK, 0, 0);
+  SendMessageA(Child("Cmd_Prev"), BM_CLICK, 0, 0);  // disabled: never reaches the page
   EXPECT_EQ(page_.clicks, std::vector<std::string>{"Cmd_Next"});
 
-  SendMessageA(Control("optSimulation(1)"), BM_CLICK, 0, 0);
+  SendMessageA(Child("optSimulation(1)"), BM_CLICK, 0, 0);
   EXPECT_TRUE(page_["optSimulation(1)"].value);
   EXPECT_FALSE(page_["optSimulation(0)"].value);
 
-  SendMessageA(Control("inpPath"), WM_CHAR, '\\', 1);
+  SendMessageA(Child("inpPath"), WM_CHAR, '\\', 1);
   EXPECT_EQ(page_["inpPath"].text, "\\C:\\FSX");  // the caret stood at the start
 
-  SendMessageA(Control("cmbDrive"), CB_SETCURSEL, 0, 0);
+  SendMessageA(Child("cmbDrive"), CB_SETCURSEL, 0, 0);
   SendMessageA(layer_.WindowOf(page_), WM_COMMAND,
-               MAKEWPARAM(GetDlgCtrlID(Control("cmbDrive")), CBN_SELCHANGE),
-               reinterpret_cast<LPARAM>(Control("cmbDrive")));
+               MAKEWPARAM(GetDlgCtrlID(Child("cmbDrive")), CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(Child("cmbDrive")));
   EXPECT_EQ(page_["cmbDrive"].list_index, 0);
   EXPECT_EQ(page_["cmbDrive"].text, "c: [SYSTEM]");
 
-  SendMessageA(Control("cmbPath"), LB_SETCURSEL, 2, 0);
+  SendMessageA(Child("cmbPath"), LB_SETCURSEL, 2, 0);
   SendMessageA(layer_.WindowOf(page_), WM_COMMAND,
-               MAKEWPARAM(GetDlgCtrlID(Control("cmbPath")), LBN_DBLCLK),
-               reinterpret_cast<LPARAM>(Control("cmbPath")));
+               MAKEWPARAM(GetDlgCtrlID(Child("cmbPath")), LBN_DBLCLK),
+               reinterpret_cast<LPARAM>(Child("cmbPath")));
   EXPECT_EQ(page_["cmbPath"].text, "C:\\FSX\\Scenery");
   EXPECT_EQ(page_.changes,
             (std::vector<std::string>{"optSimulation(1)", "inpPath", "cmbDrive", "cmbPath"}));
@@ -204,19 +204,19 @@ TEST_F(Win32WindowLayerTest, InputReachesTheModelAndItsHandlers) {
 TEST_F(Win32WindowLayerTest, BusyPageTakesNoInputAndShowsItsModel) {
   layer_.ShowPage(page_);
   page_.busy = true;
-  SendMessageA(Control("Cmd_Next"), BM_CLICK, 0, 0);
-  SendMessageA(Control("optSimulation(1)"), BM_CLICK, 0, 0);
-  SendMessageA(Control("inpPath"), WM_CHAR, 'x', 1);
+  SendMessageA(Child("Cmd_Next"), BM_CLICK, 0, 0);
+  SendMessageA(Child("optSimulation(1)"), BM_CLICK, 0, 0);
+  SendMessageA(Child("inpPath"), WM_CHAR, 'x', 1);
   EXPECT_TRUE(page_.clicks.empty());
   EXPECT_TRUE(page_.changes.empty());
   EXPECT_TRUE(page_["optSimulation(0)"].value);
   // The controls were set back to what the model says.
-  EXPECT_EQ(SendMessageA(Control("optSimulation(0)"), BM_GETCHECK, 0, 0), BST_CHECKED);
-  EXPECT_EQ(SendMessageA(Control("optSimulation(1)"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
-  EXPECT_EQ(TextOf(Control("inpPath")), "C:\\FSX");
+  EXPECT_EQ(SendMessageA(Child("optSimulation(0)"), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageA(Child("optSimulation(1)"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(TextOf(Child("inpPath")), "C:\\FSX");
 
   page_.busy = false;
-  SendMessageA(Control("Cmd_Next"), BM_CLICK, 0, 0);
+  SendMessageA(Child("Cmd_Next"), BM_CLICK, 0, 0);
   EXPECT_EQ(page_.clicks, std::vector<std::string>{"Cmd_Next"});
 }
 
@@ -225,7 +225,7 @@ TEST_F(Win32WindowLayerTest, HandlersExceptionComesOutOfYieldNotTheWindowProcedu
     if (control == "Cmd_Next") throw std::runtime_error("disk full");
   };
   layer_.ShowPage(page_);
-  SendMessageA(Control("Cmd_Next"), BM_CLICK, 0, 0);  // returns: nothing crossed the procedure
+  SendMessageA(Child("Cmd_Next"), BM_CLICK, 0, 0);  // returns: nothing crossed the procedure
   EXPECT_THROW(layer_.Yield(), std::runtime_error);
   EXPECT_NO_THROW(layer_.Yield());  // raised once
 
@@ -234,14 +234,14 @@ TEST_F(Win32WindowLayerTest, HandlersExceptionComesOutOfYieldNotTheWindowProcedu
   page_.on_click = [&](TestPage&, const std::string& control) {
     if (control == "Cmd_Next") throw std::runtime_error("disk full");
     if (control != "Cmd_Quit") return;
-    PostMessageA(Control("Cmd_Next"), BM_CLICK, 0, 0);
+    PostMessageA(Child("Cmd_Next"), BM_CLICK, 0, 0);
     try {
       layer_.Yield();
     } catch (const std::runtime_error&) {
       raised_in_handler = true;
     }
   };
-  SendMessageA(Control("Cmd_Quit"), BM_CLICK, 0, 0);
+  SendMessageA(Child("Cmd_Quit"), BM_CLICK, 0, 0);
   EXPECT_TRUE(raised_in_handler);
   EXPECT_EQ(layer_.TakeError(), nullptr);
 }
@@ -253,10 +253,10 @@ TEST_F(Win32WindowLayerTest, RunEndsWithCloseAllOrRaisesWhatAHandlerLetPass) {
     if (control == "Cmd_Quit") throw std::logic_error("fault");
     layer_.CloseAll();
   };
-  PostMessageA(Control("Cmd_Quit"), BM_CLICK, 0, 0);
+  PostMessageA(Child("Cmd_Quit"), BM_CLICK, 0, 0);
   EXPECT_THROW(layer_.Run(), std::logic_error);
 
-  PostMessageA(Control("Cmd_Next"), BM_CLICK, 0, 0);
+  PostMessageA(Child("Cmd_Next"), BM_CLICK, 0, 0);
   EXPECT_EQ(layer_.Run(), 0);
   EXPECT_EQ(layer_.WindowOf(page_), nullptr);
   EXPECT_EQ(layer_.MainWindow(), nullptr);
@@ -267,13 +267,13 @@ TEST_F(Win32WindowLayerTest, RunEndsWithCloseAllOrRaisesWhatAHandlerLetPass) {
 TEST_F(Win32WindowLayerTest, KeyboardWalksInReadingOrderEnterAndEscPress) {
   layer_.ShowPage(page_);
   HWND window = layer_.WindowOf(page_);
-  EXPECT_EQ(GetFocus(), Control("optSimulation(0)"));  // the selected option first
+  EXPECT_EQ(GetFocus(), Child("optSimulation(0)"));  // the selected option first
   // Tab stops in reading order; the disabled button is left out.
   const char* order[] = {"inpPath", "txtDetails", "cmbDrive", "cmbPath", "Cmd_Next", "Cmd_Quit"};
-  HWND at = Control("optSimulation(0)");
+  HWND at = Child("optSimulation(0)");
   for (const char* name : order) {
     at = GetNextDlgTabItem(window, at, FALSE);
-    EXPECT_EQ(at, Control(name)) << name;
+    EXPECT_EQ(at, Child(name)) << name;
   }
   PressKey(VK_DOWN);  // arrows move through the options
   EXPECT_TRUE(page_["optSimulation(1)"].value);
@@ -284,11 +284,58 @@ TEST_F(Win32WindowLayerTest, KeyboardWalksInReadingOrderEnterAndEscPress) {
   EXPECT_TRUE(IsWindowVisible(window));
 
   // Enter on a folder list opens the folder instead of pressing Next.
-  SetFocus(Control("cmbPath"));
-  SendMessageA(Control("cmbPath"), LB_SETCURSEL, 0, 0);
+  SetFocus(Child("cmbPath"));
+  SendMessageA(Child("cmbPath"), LB_SETCURSEL, 0, 0);
   PressKey(VK_RETURN);
   EXPECT_EQ(page_["cmbPath"].list_index, 0);
   EXPECT_EQ(page_.clicks.size(), 3u);
+}
+
+TEST_F(Win32WindowLayerTest, LabelsFitTheirTextByTheCoreRules) {
+  TestPage labels;
+  // Room below, down to the button under it: the label grows, at its size.
+  AddTo(labels, "Lab_Grows", ControlKind::kLabel, "Words that take a second line here",
+        {240, 240, 1500, 200});
+  AddTo(labels, "Cmd_Below", ControlKind::kButton, "OK", {240, 1000, 1500, 375});
+  // No room below, a word wider than the label: drawn smaller, down to three
+  // quarters of its size and no further.
+  AddTo(labels, "Lab_Shrinks", ControlKind::kLabel, std::string(60, 'w'), {2000, 240, 3000, 200})
+      .font.points = 12;
+  AddTo(labels, "Cmd_Under", ControlKind::kButton, "OK", {2000, 485, 3000, 375});
+  layer_.ShowPage(labels);
+  const PixelScale scale = PixelScale::OfScreen();
+  auto label = [&](const char* name) { return layer_.ControlWindow(labels, name); };
+  RECT box{};
+  GetWindowRect(label("Lab_Grows"), &box);
+  EXPECT_GT(box.bottom - box.top, scale.ToPixelsY(200));
+  EXPECT_LE(box.bottom - box.top, scale.ToPixelsY(1000 - 45 - 240) + 1);
+
+  auto points_of = [&](const char* name) {
+    LOGFONTA font{};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(label(name), WM_GETFONT, 0, 0)), sizeof(font),
+               &font);
+    return -font.lfHeight * 72.0 / scale.dpi_y();
+  };
+  EXPECT_NEAR(points_of("Lab_Grows"), 8.0, 0.5);
+  EXPECT_NEAR(points_of("Lab_Shrinks"), 9.0, 0.5);
+  GetWindowRect(label("Lab_Shrinks"), &box);
+  EXPECT_EQ(box.bottom - box.top, scale.ToPixelsY(200));
+}
+
+TEST_F(Win32WindowLayerTest, MovedPageGivesItsPlaceToTheModel) {
+  layer_.ShowPage(page_);
+  const PixelScale scale = PixelScale::OfScreen();
+  SetWindowPos(layer_.WindowOf(page_), nullptr, 300, 200, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_EQ(page_.left, scale.ToTwipsX(300));
+  EXPECT_EQ(page_.top, scale.ToTwipsY(200));
+  // And the model's place moves the window.
+  page_.left = scale.ToTwipsX(40);
+  layer_.Refresh(page_);
+  RECT frame{};
+  GetWindowRect(layer_.WindowOf(page_), &frame);
+  EXPECT_EQ(frame.left, 40);
+  EXPECT_EQ(frame.top, 200);
 }
 
 }  // namespace
