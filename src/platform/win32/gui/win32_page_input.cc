@@ -90,18 +90,30 @@ void Win32PageWindow::OnControlInput(const Control& c, int code, HWND window) {
       }
       break;
     case ControlKind::kDriveList:
-    case ControlKind::kFolderList: {
-      const bool chosen =
-          c.kind == ControlKind::kDriveList ? code == CBN_SELCHANGE : code == LBN_DBLCLK;
-      if (!chosen) break;
-      const UINT get = c.kind == ControlKind::kDriveList ? CB_GETCURSEL : LB_GETCURSEL;
-      const int index = static_cast<int>(SendMessageA(window, get, 0, 0));
-      if (index >= 0) Input(name, [name, index](Page& p) { p.ChooseListItem(name, index); });
+      OnDriveListInput(c, code, window);
       break;
-    }
+    case ControlKind::kFolderList:
+      if (code == LBN_DBLCLK) {
+        const int index = static_cast<int>(SendMessageA(window, LB_GETCURSEL, 0, 0));
+        if (index >= 0) Input(name, [name, index](Page& p) { p.ChooseListItem(name, index); });
+      }
+      break;
     default:
       break;
   }
+}
+
+// A drive is chosen when the list shows another one than the model: at once
+// when the closed list moves, and only when it closes while it is open, so
+// that walking the open list with the arrow keys tries no drive.
+void Win32PageWindow::OnDriveListInput(const Control& c, int code, HWND window) {
+  const bool moved_closed =
+      code == CBN_SELCHANGE && SendMessageA(window, CB_GETDROPPEDSTATE, 0, 0) == FALSE;
+  if (!moved_closed && code != CBN_CLOSEUP) return;
+  const int index = static_cast<int>(SendMessageA(window, CB_GETCURSEL, 0, 0));
+  if (index < 0 || index == ChosenRow(c)) return;
+  const std::string name = c.name;
+  Input(name, [name, index](Page& p) { p.ChooseListItem(name, index); });
 }
 
 void Win32PageWindow::Input(const std::string& control, std::function<void(Page&)> input) {

@@ -72,6 +72,7 @@ class Win32PageWindow {
   INT_PTR Handle(UINT message, WPARAM wparam, LPARAM lparam);
   void OnCommand(int id, int code);
   void OnControlInput(const Control& c, int code, HWND window);
+  void OnDriveListInput(const Control& c, int code, HWND window);
   bool OnDrawItem(const DRAWITEMSTRUCT& item);
   INT_PTR OnColour(HDC dc, HWND window);
   void OnMoved();

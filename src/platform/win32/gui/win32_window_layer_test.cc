@@ -196,14 +196,20 @@ TEST_F(Win32WindowLayerTest, InputReachesTheModelAndItsHandlers) {
                reinterpret_cast<LPARAM>(Child("cmbDrive")));
   EXPECT_EQ(page_["cmbDrive"].list_index, 0);
   EXPECT_EQ(page_["cmbDrive"].text, "c: [SYSTEM]");
+  // Walking the open list tries no drive; the one it closes on is chosen.
+  SendMessageA(Child("cmbDrive"), CB_SHOWDROPDOWN, TRUE, 0);
+  SendMessageA(Child("cmbDrive"), WM_KEYDOWN, VK_DOWN, 1);
+  EXPECT_EQ(page_["cmbDrive"].list_index, 0);
+  SendMessageA(Child("cmbDrive"), CB_SHOWDROPDOWN, FALSE, 0);
+  EXPECT_EQ(page_["cmbDrive"].list_index, 1);
 
   SendMessageA(Child("cmbPath"), LB_SETCURSEL, 2, 0);
   SendMessageA(layer_.WindowOf(page_), WM_COMMAND,
                MAKEWPARAM(GetDlgCtrlID(Child("cmbPath")), LBN_DBLCLK),
                reinterpret_cast<LPARAM>(Child("cmbPath")));
   EXPECT_EQ(page_["cmbPath"].text, "C:\\FSX\\Scenery");
-  EXPECT_EQ(page_.changes,
-            (std::vector<std::string>{"optSimulation(1)", "inpPath", "cmbDrive", "cmbPath"}));
+  EXPECT_EQ(page_.changes, (std::vector<std::string>{"optSimulation(1)", "inpPath", "cmbDrive",
+                                                     "cmbDrive", "cmbPath"}));
 }
 
 TEST_F(Win32WindowLayerTest, BusyPageTakesNoInputAndShowsItsModel) {
