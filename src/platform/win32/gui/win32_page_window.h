@@ -1,7 +1,7 @@
 #ifndef VLRNA_PLATFORM_WIN32_GUI_WIN32_PAGE_WINDOW_H_
 #define VLRNA_PLATFORM_WIN32_GUI_WIN32_PAGE_WINDOW_H_
 
-#include <climits>
+#include <cstdint>
 #include <exception>
 #include <functional>
 #include <map>

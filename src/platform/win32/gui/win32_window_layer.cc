@@ -130,6 +130,11 @@ MessageAnswer Win32WindowLayer::ShowMessage(const MessageRequest& request) {
 }
 
 void Win32WindowLayer::Yield() {
+  ++yield_depth_;
+  struct Leave {
+    int& depth;
+    ~Leave() { --depth; }
+  } leave{yield_depth_};
   SyncAll();
   MSG message{};
   for (int i = 0; i < kMostMessagesPerYield && error_ == nullptr; ++i) {
@@ -188,13 +193,18 @@ void Win32WindowLayer::Dispatch(Page& page, const std::function<void(Page&)>& in
   --dispatch_depth_;
   SyncAll();
   // Ending the loop when none runs would end the next one at once.
-  if (error_ != nullptr && dispatch_depth_ == 0 && running_) PostQuit(1);
+  if (error_ != nullptr && LoopMustEnd()) PostQuit(1);
 }
 
 void Win32WindowLayer::KeepError(std::exception_ptr error) {
   if (error_ == nullptr) error_ = std::move(error);
-  // Outside any handler only the loop of Run can raise it again.
-  if (dispatch_depth_ == 0 && running_) PostQuit(1);
+  if (LoopMustEnd()) PostQuit(1);
+}
+
+// Outside any handler and any Yield only the loop of Run can raise a kept
+// exception again.
+bool Win32WindowLayer::LoopMustEnd() const {
+  return running_ && dispatch_depth_ == 0 && yield_depth_ == 0;
 }
 
 void Win32WindowLayer::SyncAll() {

@@ -63,6 +63,7 @@ class Win32WindowLayer : public WindowLayer {
  private:
   void Dispatch(Page& page, const std::function<void(Page&)>& input);
   void KeepError(std::exception_ptr error);
+  bool LoopMustEnd() const;
   void SyncAll();
   void Translate(MSG& message);
   void PostQuit(int code);
@@ -77,6 +78,7 @@ class Win32WindowLayer : public WindowLayer {
   std::map<const Page*, std::unique_ptr<Win32PageWindow>> pages_;
   std::exception_ptr error_;
   int dispatch_depth_ = 0;
+  int yield_depth_ = 0;
   bool running_ = false;      // inside Run
   bool quit_posted_ = false;  // a quit of ours waits in the queue
 };
