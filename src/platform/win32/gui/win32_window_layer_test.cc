@@ -356,5 +356,28 @@ TEST_F(Win32WindowLayerTest, MovedPageGivesItsPlaceToTheModel) {
   EXPECT_EQ(frame.top, 200);
 }
 
+TEST_F(Win32WindowLayerTest, MainWindowIsMaximisedAndStaysWhateverItsPicture) {
+  char folder[MAX_PATH] = {};
+  GetTempPathA(sizeof(folder), folder);
+  const std::string not_a_picture = std::string(folder) + "vlrna_not_a_picture.bmp";
+  HANDLE file = CreateFileA(not_a_picture.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  DWORD written = 0;
+  WriteFile(file, "BM not really", 13, &written, nullptr);
+  CloseHandle(file);
+  for (const std::string& picture : {std::string("Q:\\missing\\vlrna_1920.bmp"), not_a_picture}) {
+    main_["picBackground"].picture = picture;
+    layer_.ShowMainWindow(main_);
+    HWND window = layer_.MainWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(IsZoomed(window)) << picture;
+    EXPECT_EQ(TextOf(window), "Veltrona Zozo Installation");
+    UpdateWindow(window);                  // paints the dark ground instead
+    SendMessageA(window, WM_CLOSE, 0, 0);  // the user cannot close it
+    EXPECT_TRUE(IsWindow(window));
+  }
+  DeleteFileA(not_a_picture.c_str());
+}
+
 }  // namespace
 }  // namespace vlrna
