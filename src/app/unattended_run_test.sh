@@ -19,7 +19,7 @@ launcher="$work/medium/VLRSetup.exe"
 if [ $windows -eq 1 ]; then
   wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
   wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
-  export WINEDEBUG=-all WINEARCH=win64 WINEDLLOVERRIDES="mscoree,mshtml=,winealsa.drv=d"
+  export WINEDEBUG=-all WINEARCH=win64 WINEDLLOVERRIDES="mscoree,mshtml,winealsa.drv="
   user=$(id -un)
   trap 'for p in "$work"/*/; do WINEPREFIX="$p" "$wineserver" -k 2>/dev/null || true; done; rm -rf "$work"' EXIT
 else
