@@ -68,7 +68,20 @@ void Win32MainWindow::Sync() {
 
 void Win32MainWindow::ShowMaximised() {
   if (hwnd_ == nullptr) return;
-  ShowWindow(hwnd_, SW_SHOWMAXIMIZED);
+  // Where a window manager ignores maximising (or there is none, as under
+  // Wine on a bare X display), the window's normal place is the whole work
+  // area already.
+  RECT work{};
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof(placement);
+  if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0) &&
+      GetWindowPlacement(hwnd_, &placement)) {
+    placement.rcNormalPosition = work;
+    placement.showCmd = SW_SHOWMAXIMIZED;
+    SetWindowPlacement(hwnd_, &placement);
+  } else {
+    ShowWindow(hwnd_, SW_SHOWMAXIMIZED);
+  }
   UpdateWindow(hwnd_);
 }
 
