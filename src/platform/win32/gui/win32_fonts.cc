@@ -40,7 +40,7 @@ double FontCache::PointsOf(const Font& font) {
   return font.points > 0 ? font.points : kDefaultPoints;
 }
 
-HFONT FontCache::Get(const Font& font) { return Get(font, PointsOf(font)); }
+HFONT FontCache::Get(const Font& font, int dpi_y) { return Get(font, PointsOf(font), dpi_y); }
 
 // A face the machine lacks (Wine brings no Times New Roman) becomes one of
 // the same kind that it has, rather than the mapper's sans default.
@@ -64,13 +64,13 @@ std::string FontCache::FaceFor(const std::string& face) {
   return chosen;
 }
 
-HFONT FontCache::Get(const Font& font, double points) {
+HFONT FontCache::Get(const Font& font, double points, int dpi_y) {
   const std::string face = FaceFor(font.face);
   const int tenths = static_cast<int>(std::lround(points * 10));
-  auto key = std::make_tuple(face, tenths, font.bold);
+  auto key = std::make_tuple(face, tenths, font.bold, dpi_y);
   auto found = fonts_.find(key);
   if (found != fonts_.end()) return found->second;
-  const int height = -static_cast<int>(std::lround(tenths * dpi_y_ / 720.0));
+  const int height = -static_cast<int>(std::lround(tenths * dpi_y / 720.0));
   HFONT made = CreateFontA(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                            DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                            CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());

@@ -10,31 +10,32 @@
 
 namespace vlrna {
 
-// The fonts of the pages, made once per face, size and weight and kept until
-// the cache goes. Sizes are in points at the screen's vertical resolution.
+// The fonts of the pages, made once per face, size, weight and resolution
+// and kept until the cache goes. Sizes are in points at `dpi_y`, the
+// vertical resolution of the screen the font is drawn on.
 class FontCache {
  public:
   // The pages are laid out in twips for the classic compact dialog font.
   static constexpr double kDefaultPoints = 8.0;
   static constexpr char kDefaultFace[] = "MS Shell Dlg 2";
 
-  explicit FontCache(int dpi_y) : dpi_y_(dpi_y) {}
+  FontCache() = default;
   ~FontCache();
   FontCache(const FontCache&) = delete;
   FontCache& operator=(const FontCache&) = delete;
 
   // The model's font at its own size, or the default where it gives none.
-  HFONT Get(const Font& font);
+  HFONT Get(const Font& font, int dpi_y);
   // The model's face and weight at `points`.
-  HFONT Get(const Font& font, double points);
+  HFONT Get(const Font& font, double points, int dpi_y);
   static double PointsOf(const Font& font);
 
  private:
   std::string FaceFor(const std::string& face);
 
-  int dpi_y_;
-  std::map<std::string, std::string> faces_;                   // the model's face: the one drawn
-  std::map<std::tuple<std::string, int, bool>, HFONT> fonts_;  // size in tenths of points
+  std::map<std::string, std::string> faces_;  // the model's face: the one drawn
+  // By face, size in tenths of points, weight and resolution.
+  std::map<std::tuple<std::string, int, bool, int>, HFONT> fonts_;
 };
 
 }  // namespace vlrna

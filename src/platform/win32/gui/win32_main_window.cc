@@ -117,6 +117,12 @@ LRESULT Win32MainWindow::Handle(HWND hwnd, UINT message, WPARAM wparam, LPARAM l
       return 0;
     case WM_CLOSE:
       return 0;
+    case WM_DPICHANGED: {
+      const RECT& suggested = *reinterpret_cast<const RECT*>(lparam);
+      SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
     case WM_DESTROY:
       hwnd_ = nullptr;
       if (on_destroyed_) on_destroyed_();

@@ -41,6 +41,9 @@ INT_PTR Win32PageWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_MOVE:
       OnMoved();
       return FALSE;
+    case WM_DPICHANGED:
+      OnDpiChanged(LOWORD(wparam), HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
+      return TRUE;
     case WM_CLOSE:
       // Closing a page is cancelling the installation: the page asks first.
       PressCancel();
@@ -167,13 +170,13 @@ bool Win32PageWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
   if (c->kind == ControlKind::kFolderList) {
     if (item.itemID == static_cast<UINT>(-1) || item.itemID >= c->items.size()) return true;
     const std::vector<FolderRow> rows = FolderRows(c->items, c->text);
-    DrawFolderRow(item, rows[item.itemID], fonts_.Get(c->font));
+    DrawFolderRow(item, rows[item.itemID], fonts_.Get(c->font, scale_.dpi_y()));
   } else if (c->kind == ControlKind::kProgressBar) {
     const Control* caption = CaptionOf(c->name);
     const bool shown = caption != nullptr && caption->visible;
     DrawProgressBar(item.hDC, item.rcItem, c->progress_x, c->rect.width,
                     shown ? caption->text : std::string(),
-                    fonts_.Get(caption != nullptr ? caption->font : c->font));
+                    fonts_.Get(caption != nullptr ? caption->font : c->font, scale_.dpi_y()));
   } else if (c->kind == ControlKind::kPicture) {
     HBITMAP picture = bitmaps_.Get(c->picture);
     if (picture == nullptr) {
@@ -194,6 +197,17 @@ INT_PTR Win32PageWindow::OnColour(HDC dc, HWND window) {
   SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
   SetBkColor(dc, GetSysColor(COLOR_WINDOW));
   return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_WINDOW));
+}
+
+// Moved to a screen of another resolution: the page is laid out again for
+// it, where the system suggests.
+void Win32PageWindow::OnDpiChanged(int dpi_x, int dpi_y, const RECT& suggested) {
+  scale_ = PixelScale(dpi_x, dpi_y);
+  page_.left = scale_.ToTwipsX(suggested.left);
+  page_.top = scale_.ToTwipsY(suggested.top);
+  shown_left_ = shown_top_ = INT32_MIN;
+  shown_.clear();
+  Sync();
 }
 
 void Win32PageWindow::OnMoved() {

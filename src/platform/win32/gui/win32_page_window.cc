@@ -6,6 +6,7 @@
 
 #include "platform/layout_rules.h"
 #include "platform/win32/gui/win32_control_windows.h"
+#include "platform/win32/gui/win32_dpi.h"
 
 namespace vlrna {
 namespace {
@@ -50,13 +51,14 @@ class SyncScope {
 
 }  // namespace
 
-Win32PageWindow::Win32PageWindow(Page& page, HWND owner, const PixelScale& scale, FontCache& fonts,
+Win32PageWindow::Win32PageWindow(Page& page, HWND owner, PixelScale scale, FontCache& fonts,
                                  BitmapCache& bitmaps, PageWindowServices services)
     : page_(page), scale_(scale), fonts_(fonts), bitmaps_(bitmaps), services_(std::move(services)) {
   EmptyDialog dialog{};
   dialog.header.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_3DLOOK;
   CreateDialogIndirectParamA(GetModuleHandleA(nullptr), &dialog.header, owner, &Procedure,
                              reinterpret_cast<LPARAM>(this));
+  if (hwnd_ != nullptr) LeaveDialogScalingToUs(hwnd_);
   Sync();
 }
 
@@ -179,7 +181,8 @@ void Win32PageWindow::Apply(const Control& c) {
   HWND window = ControlWindow(c.name);
   if (window == nullptr) return;
   PixelRect box = scale_.ToPixels(c.rect);
-  HFONT font = c.kind == ControlKind::kLabel ? FitLabel(c, box) : fonts_.Get(c.font);
+  HFONT font =
+      c.kind == ControlKind::kLabel ? FitLabel(c, box) : fonts_.Get(c.font, scale_.dpi_y());
   SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   const int height = c.kind == ControlKind::kDriveList ? box.height * kDropDownRows : box.height;
   SetWindowPos(window, nullptr, box.left, box.top, box.width, height,
@@ -228,7 +231,7 @@ HFONT Win32PageWindow::FitLabel(const Control& c, PixelRect& box) {
   const LabelFit fit = vlrna::FitLabel(
       page_, c, FontCache::PointsOf(c.font),
       [&](double points, int32_t width, int32_t& needed_width, int32_t& needed_height) {
-        HGDIOBJ old = SelectObject(dc, fonts_.Get(c.font, points));
+        HGDIOBJ old = SelectObject(dc, fonts_.Get(c.font, points, scale_.dpi_y()));
         const int room = scale_.ToPixelsX(width);
         RECT needed{0, 0, room, 0};
         DrawTextA(dc, c.text.c_str(), static_cast<int>(c.text.size()), &needed,
@@ -241,7 +244,7 @@ HFONT Win32PageWindow::FitLabel(const Control& c, PixelRect& box) {
       });
   ReleaseDC(hwnd_, dc);
   box.height = scale_.ToPixelsY(fit.height);
-  return fonts_.Get(c.font, fit.points);
+  return fonts_.Get(c.font, fit.points, scale_.dpi_y());
 }
 
 HWND Win32PageWindow::ControlWindow(std::string_view control) const {

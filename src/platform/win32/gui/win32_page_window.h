@@ -36,9 +36,10 @@ struct PageWindowServices {
 // cancel button, Alt with a caption's `&` letter goes to that control.
 class Win32PageWindow {
  public:
-  // `scale`, `fonts` and `bitmaps` must outlive the window.
-  Win32PageWindow(Page& page, HWND owner, const PixelScale& scale, FontCache& fonts,
-                  BitmapCache& bitmaps, PageWindowServices services);
+  // `fonts` and `bitmaps` must outlive the window. `scale` is that of the
+  // screen the window starts on; it follows the window to other screens.
+  Win32PageWindow(Page& page, HWND owner, PixelScale scale, FontCache& fonts, BitmapCache& bitmaps,
+                  PageWindowServices services);
   ~Win32PageWindow();
   Win32PageWindow(const Win32PageWindow&) = delete;
   Win32PageWindow& operator=(const Win32PageWindow&) = delete;
@@ -76,6 +77,7 @@ class Win32PageWindow {
   bool OnDrawItem(const DRAWITEMSTRUCT& item);
   INT_PTR OnColour(HDC dc, HWND window);
   void OnMoved();
+  void OnDpiChanged(int dpi_x, int dpi_y, const RECT& suggested);
   void PressCancel();
   void Input(const std::string& control, std::function<void(Page&)> input);
 
@@ -91,7 +93,7 @@ class Win32PageWindow {
   const Control* ShownByWindow(HWND window) const;
 
   Page& page_;
-  const PixelScale& scale_;
+  PixelScale scale_;
   FontCache& fonts_;
   BitmapCache& bitmaps_;
   PageWindowServices services_;

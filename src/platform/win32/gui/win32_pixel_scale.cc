@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "platform/win32/windows_api.h"
+#include "platform/win32/gui/win32_dpi.h"
 
 namespace vlrna {
 namespace {
@@ -22,6 +22,11 @@ PixelScale PixelScale::OfScreen() {
   const PixelScale scale(GetDeviceCaps(screen, LOGPIXELSX), GetDeviceCaps(screen, LOGPIXELSY));
   ReleaseDC(nullptr, screen);
   return scale;
+}
+
+PixelScale PixelScale::OfWindow(HWND window) {
+  const int dpi = DpiOfWindow(window);
+  return dpi > 0 ? PixelScale(dpi, dpi) : OfScreen();
 }
 
 int PixelScale::ToPixelsX(int32_t twips) const { return Round(twips * dpi_x_ / kTwipsPerInch); }

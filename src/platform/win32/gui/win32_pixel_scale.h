@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "platform/page_model.h"
+#include "platform/win32/windows_api.h"
 
 namespace vlrna {
 
@@ -19,8 +20,11 @@ struct PixelRect {
 class PixelScale {
  public:
   PixelScale(int dpi_x = 96, int dpi_y = 96);
-  // The resolution of the screen the windows are drawn on.
+  // The resolution of the main screen.
   static PixelScale OfScreen();
+  // The resolution of the screen `window` lies on, where the system knows
+  // one resolution per screen; else that of the main screen.
+  static PixelScale OfWindow(HWND window);
 
   int dpi_x() const { return dpi_x_; }
   int dpi_y() const { return dpi_y_; }

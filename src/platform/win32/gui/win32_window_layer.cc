@@ -27,9 +27,7 @@ void InitCommonControlsOnce() {
 }  // namespace
 
 Win32WindowLayer::Win32WindowLayer(const AnsiCodePage& code_page)
-    : code_page_(code_page),
-      scale_((InitCommonControlsOnce(), PixelScale::OfScreen())),
-      fonts_(scale_.dpi_y()) {}
+    : code_page_(code_page), scale_((InitCommonControlsOnce(), PixelScale::OfScreen())) {}
 
 Win32WindowLayer::~Win32WindowLayer() {
   pages_.clear();  // owned by the main window: they go first
@@ -90,7 +88,9 @@ void Win32WindowLayer::ShowPage(Page& page) {
     PageWindowServices services{
         [this, &page](const std::function<void(Page&)>& input) { Dispatch(page, input); },
         [this](std::exception_ptr error) { KeepError(std::move(error)); }};
-    window = std::make_unique<Win32PageWindow>(page, Owner(), scale_, fonts_, bitmaps_,
+    // A page starts on the screen of its owner.
+    const PixelScale scale = Owner() != nullptr ? PixelScale::OfWindow(Owner()) : scale_;
+    window = std::make_unique<Win32PageWindow>(page, Owner(), scale, fonts_, bitmaps_,
                                                std::move(services));
   }
   page.visible = true;

@@ -356,6 +356,30 @@ TEST_F(Win32WindowLayerTest, MovedPageGivesItsPlaceToTheModel) {
   EXPECT_EQ(frame.top, 200);
 }
 
+TEST_F(Win32WindowLayerTest, PageMovedToAScreenOfAnotherResolutionIsLaidOutForIt) {
+  layer_.ShowPage(page_);
+  HWND window = layer_.WindowOf(page_);
+  RECT suggested{150, 120, 900, 700};
+  SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  const PixelScale large(144, 144);
+  RECT client{};
+  GetClientRect(window, &client);
+  EXPECT_EQ(client.right, large.ToPixelsX(7305));
+  EXPECT_EQ(client.bottom, large.ToPixelsY(5295));
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  EXPECT_EQ(frame.left, 150);
+  EXPECT_EQ(frame.top, 120);
+  EXPECT_EQ(page_.left, large.ToTwipsX(150));  // where the next page shows
+  RECT next{};
+  GetWindowRect(Child("Cmd_Next"), &next);
+  EXPECT_EQ(next.right - next.left, large.ToPixelsX(1275));
+  LOGFONTA font{};
+  GetObjectA(reinterpret_cast<HFONT>(SendMessageA(Child("Cmd_Next"), WM_GETFONT, 0, 0)),
+             sizeof(font), &font);
+  EXPECT_EQ(font.lfHeight, -16);  // 8 points at 144 dots per inch
+}
+
 TEST_F(Win32WindowLayerTest, MainWindowIsMaximisedAndStaysWhateverItsPicture) {
   char folder[MAX_PATH] = {};
   GetTempPathA(sizeof(folder), folder);
