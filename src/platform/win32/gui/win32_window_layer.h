@@ -70,6 +70,8 @@ class Win32WindowLayer : public WindowLayer {
   HWND Owner() const;
   bool AnyPageShowing(const Page* except) const;
 
+  // The A calls take texts in the thread's ANSI code page, which is this one:
+  // the model's texts pass as they are.
   const AnsiCodePage& code_page_;
   PixelScale scale_;
   FontCache fonts_;
