@@ -111,6 +111,18 @@ bool IsShown(const Page& page, const Control& control) {
   return true;
 }
 
+Control AsShown(const Page& page, const Control& control) {
+  Control c = control;
+  std::string container = control.container;
+  for (int depth = 0; depth < 8 && !container.empty() && page.Has(container); ++depth) {
+    const Control& holder = page[container];
+    c.visible = c.visible && holder.visible;
+    c.enabled = c.enabled && holder.enabled;
+    container = holder.container;
+  }
+  return c;
+}
+
 std::vector<std::string> ClashingMnemonics(const Page& page) {
   std::map<char, std::vector<std::string>> holders;
   for (const Control& c : page.controls()) {

@@ -47,6 +47,10 @@ LabelFit FitLabel(const Page& page, const Control& label, double points,
 // that holds it.
 bool IsShown(const Page& page, const Control& control);
 
+// `control` as the user sees it: a frame holds its controls, so hidden or
+// disabled it hides or disables them with it, as the classic frame does.
+Control AsShown(const Page& page, const Control& control);
+
 // The mnemonic letters ("&Next" gives 'n') that two shown controls of the
 // page share, as "n: Cmd_Next, Cmd_Options". Empty when every letter is
 // unique.

@@ -77,6 +77,28 @@ TEST(LayoutRulesTest, FindsMnemonicsThatTwoVisibleControlsShare) {
   EXPECT_TRUE(ClashingMnemonics(page).empty());
 }
 
+TEST(LayoutRulesTest, FramesHideAndDisableWhatTheyHoldAtEveryDepth) {
+  Page page("P", 7000, 5000);
+  Put(page, "Frm_Outer", ControlKind::kFrame, {});
+  Put(page, "Frm_Inner", ControlKind::kFrame, {}).container = "Frm_Outer";
+  Put(page, "opt_1", ControlKind::kOption, {}).container = "Frm_Inner";
+  Control& outer = page["Frm_Outer"];
+  Control& option = page["opt_1"];
+  outer.enabled = false;
+  Control shown = AsShown(page, option);
+  EXPECT_FALSE(shown.enabled);
+  EXPECT_TRUE(shown.visible);
+  outer.enabled = true;
+  outer.visible = false;
+  shown = AsShown(page, option);
+  EXPECT_TRUE(shown.enabled);
+  EXPECT_FALSE(shown.visible);
+  EXPECT_FALSE(IsShown(page, option));
+  // A frame the page does not have holds nothing back.
+  option.container = "Frm_Missing";
+  EXPECT_TRUE(AsShown(page, option).visible);
+}
+
 TEST(LayoutRulesTest, FindsControlsThatOverlapWhereTheyAreDrawn) {
   struct Case {
     const char* what;

@@ -66,7 +66,6 @@ class PageWindow : public QDialog {
   QWidget* MakeList(const Control& c);
   void MakeMissing();
   void OrderTabs();
-  Control AsShown(const Control& model) const;
   void Apply(const Control& c);
   void ApplyText(const Control& c, QWidget* widget);
   void ApplyList(const Control& c, QWidget* widget);

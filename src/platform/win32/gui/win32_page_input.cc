@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "platform/layout_rules.h"
 #include "platform/win32/gui/win32_control_windows.h"
 #include "platform/win32/gui/win32_folder_rows.h"
 #include "platform/win32/gui/win32_owner_draw.h"
@@ -61,7 +62,7 @@ void Win32PageWindow::OnCommand(int id, int code) {
   auto name = names_.find(id);
   if (name == names_.end() || !page_.Has(name->second)) return;
   const Control& c = page_[name->second];
-  const Control shown = AsShown(c);
+  const Control shown = AsShown(page_, c);
   if (!shown.enabled || !shown.visible) {
     // What the user cannot reach takes no input, whoever sent it.
     shown_.erase(c.name);
@@ -129,7 +130,8 @@ void Win32PageWindow::Input(const std::string& control, std::function<void(Page&
 
 void Win32PageWindow::PressCancel() {
   for (const Control& c : page_.controls()) {
-    if (c.is_cancel && c.kind == ControlKind::kButton && AsShown(c).enabled && AsShown(c).visible) {
+    if (c.is_cancel && c.kind == ControlKind::kButton && AsShown(page_, c).enabled &&
+        AsShown(page_, c).visible) {
       const std::string name = c.name;
       Input(name, [name](Page& p) { p.Click(name); });
       return;

@@ -81,7 +81,7 @@ void Win32PageWindow::Sync() {
   Place();
   MakeMissing();
   for (const Control& model : page_.controls()) {
-    const Control c = AsShown(model);
+    const Control c = AsShown(page_, model);
     auto shown = shown_.find(c.name);
     if (shown != shown_.end() && SameControl(shown->second, c)) continue;
     shown_.insert_or_assign(c.name, c);  // what the owner-drawn controls draw
@@ -157,20 +157,6 @@ void Win32PageWindow::OrderWindows() {
     after = window;
     previous = c;
   }
-}
-
-// A frame holds its controls: hidden or disabled, it hides or disables them
-// with it, as the classic frame does.
-Control Win32PageWindow::AsShown(const Control& model) const {
-  Control c = model;
-  std::string container = model.container;
-  for (int depth = 0; depth < 8 && !container.empty() && page_.Has(container); ++depth) {
-    const Control& holder = page_[container];
-    c.visible = c.visible && holder.visible;
-    c.enabled = c.enabled && holder.enabled;
-    container = holder.container;
-  }
-  return c;
 }
 
 void Win32PageWindow::Apply(const Control& c) {

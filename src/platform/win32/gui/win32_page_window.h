@@ -84,7 +84,6 @@ class Win32PageWindow {
   void Place();
   void MakeMissing();
   void OrderWindows();
-  Control AsShown(const Control& model) const;
   void Apply(const Control& c);
   void ApplyContent(const Control& c, HWND window, const PixelRect& box);
   HFONT FitLabel(const Control& c, PixelRect& box);
